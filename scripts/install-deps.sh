@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running Velarcana need.
+# Idempotent: quick when everything is already there.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6svg6 qt6-qpa-plugins
+    libsdl2-mixer-dev fluidsynth fluid-soundfont-gm
+    libgtest-dev libgmock-dev libbenchmark-dev
+    liberfa-dev libgif-dev fp-utils
+    fonts-dejavu-core fonts-liberation fonts-symbola
+    xvfb xauth trayer x11-utils xdotool imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

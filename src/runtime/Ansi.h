@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace runtime {
+
+// Windows-1252, the single-byte text of every file the program reads and writes.
+// Characters with no place in it are written as "?".
+QString fromAnsi(const QByteArray& bytes);
+QByteArray toAnsi(const QString& text);
+
+// Lower case of ANSI text (letters with no lower form stay as they are).
+QString ansiLower(const QString& text);
+
+} // namespace runtime

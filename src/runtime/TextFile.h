@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace runtime {
+
+// Sequential text files in Windows-1252. Writers end every line with CR LF; readers accept
+// CR LF and LF.
+
+// The lines of a file, or nothing when it cannot be read.
+std::optional<QStringList> readLines(const QString& path);
+// Replaces the file with the lines, atomically (a crash leaves the old file or the new one).
+bool writeLines(const QString& path, const QStringList& lines);
+// Appends the lines, creating the file when missing.
+bool appendLines(const QString& path, const QStringList& lines);
+
+// Comma-separated numeric input of the first line ("15,6,1980", blanks tolerated); nothing when
+// the file is missing or a field is not a whole number.
+std::optional<std::vector<long long>> readNumbers(const QString& path, std::size_t count);
+bool writeNumbers(const QString& path, const std::vector<long long>& numbers);
+
+} // namespace runtime
