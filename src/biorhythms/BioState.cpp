@@ -1,0 +1,12 @@
+#include "biorhythms/BioState.h"
+
+namespace biorhythms {
+
+BioState& bioState() {
+    static BioState state;
+    return state;
+}
+
+void resetBioState() { bioState() = BioState(); }
+
+} // namespace biorhythms
