@@ -1,6 +1,20 @@
+#include "app/StartProgram.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    return 0;
+    // The program places its own windows (notifications, tooltips), which Wayland does not
+    // allow: run through XWayland unless the user chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velarcana"));
+    // Windows hide into the tray; only "Exit" ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!app::startProgram()) {
+        return 0;
+    }
+    return QApplication::exec();
 }

@@ -7,6 +7,8 @@ BioState& bioState() {
     return state;
 }
 
-void resetBioState() { bioState() = BioState(); }
+void resetBioState() {
+    bioState() = BioState();
+}
 
 } // namespace biorhythms

@@ -12,9 +12,13 @@ namespace {
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2100;
 
-QString path(const char* name) { return runtime::programPath(QLatin1String(name)); }
+QString path(const char* name) {
+    return runtime::programPath(QLatin1String(name));
+}
 
-bool inRange(long long v, long long low, long long high) { return v >= low && v <= high; }
+bool inRange(long long v, long long low, long long high) {
+    return v >= low && v <= high;
+}
 
 // A real calendar date within the years the windows offer.
 bool isBirthDate(const std::vector<long long>& d) {

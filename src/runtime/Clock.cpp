@@ -13,12 +13,22 @@ Clock* current = &systemClock;
 
 } // namespace
 
-Clock& clock() { return *current; }
+Clock& clock() {
+    return *current;
+}
 
-void setClock(Clock* replacement) { current = replacement ? replacement : &systemClock; }
+void setClock(Clock* replacement) {
+    current = replacement ? replacement : &systemClock;
+}
 
-DateValue Now() { return current->now(); }
-DateValue Today() { return datePart(Now()); }
-DateValue TimeOfDay() { return timePart(Now()); }
+DateValue Now() {
+    return current->now();
+}
+DateValue Today() {
+    return datePart(Now());
+}
+DateValue TimeOfDay() {
+    return timePart(Now());
+}
 
 } // namespace runtime

@@ -66,12 +66,24 @@ DateParts splitDate(DateValue value) {
     return parts;
 }
 
-int yearOf(DateValue value) { return splitDate(value).year; }
-int monthOf(DateValue value) { return splitDate(value).month; }
-int dayOf(DateValue value) { return splitDate(value).day; }
-int hourOf(DateValue value) { return splitDate(value).hour; }
-int minuteOf(DateValue value) { return splitDate(value).minute; }
-int secondOf(DateValue value) { return splitDate(value).second; }
+int yearOf(DateValue value) {
+    return splitDate(value).year;
+}
+int monthOf(DateValue value) {
+    return splitDate(value).month;
+}
+int dayOf(DateValue value) {
+    return splitDate(value).day;
+}
+int hourOf(DateValue value) {
+    return splitDate(value).hour;
+}
+int minuteOf(DateValue value) {
+    return splitDate(value).minute;
+}
+int secondOf(DateValue value) {
+    return splitDate(value).second;
+}
 
 int weekdayOf(DateValue value) {
     const DateParts parts = splitDate(value);

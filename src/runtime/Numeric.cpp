@@ -19,15 +19,27 @@ template <typename T> std::optional<T> roundInto(double value) {
 
 } // namespace
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
-std::optional<Integer> toInteger(double value) { return roundInto<Integer>(value); }
-std::optional<Long> toLong(double value) { return roundInto<Long>(value); }
+std::optional<Integer> toInteger(double value) {
+    return roundInto<Integer>(value);
+}
+std::optional<Long> toLong(double value) {
+    return roundInto<Long>(value);
+}
 
-double Int(double value) { return std::floor(value); }
-double Fix(double value) { return std::trunc(value); }
+double Int(double value) {
+    return std::floor(value);
+}
+double Fix(double value) {
+    return std::trunc(value);
+}
 
-int digitValue(QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9') ? ch.digitValue() : 0; }
+int digitValue(QChar ch) {
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9') ? ch.digitValue() : 0;
+}
 
 std::optional<double> numericValue(const QString& text) {
     const QString trimmed = text.trimmed();
@@ -45,6 +57,8 @@ std::optional<double> numericValue(const QString& text) {
     return value;
 }
 
-bool isNumeric(const QString& text) { return numericValue(text).has_value(); }
+bool isNumeric(const QString& text) {
+    return numericValue(text).has_value();
+}
 
 } // namespace runtime

@@ -34,7 +34,9 @@ QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-void setProgramFolder(const QString& folder) { overrideFolder() = folder; }
+void setProgramFolder(const QString& folder) {
+    overrideFolder() = folder;
+}
 
 QString resolvePath(const QString& folder, const QString& relativeName) {
     QString normalised = relativeName;
@@ -54,6 +56,8 @@ QString programPath(const QString& relativeName) {
     return resolvePath(programFolder(), relativeName);
 }
 
-bool programFolderIsRoot() { return QFileInfo(programFolder()).canonicalFilePath() == "/"; }
+bool programFolderIsRoot() {
+    return QFileInfo(programFolder()).canonicalFilePath() == "/";
+}
 
 } // namespace runtime

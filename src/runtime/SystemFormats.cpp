@@ -171,9 +171,13 @@ long long scaledDecimal(double value, int decimals) {
 
 } // namespace
 
-QLocale currentLocale() { return effectiveLocale(); }
+QLocale currentLocale() {
+    return effectiveLocale();
+}
 
-void setLocale(const QLocale& locale) { pinnedLocale() = locale; }
+void setLocale(const QLocale& locale) {
+    pinnedLocale() = locale;
+}
 
 QString shortDateText(DateValue value) {
     const QLocale locale = effectiveLocale();
@@ -213,8 +217,8 @@ std::optional<DateValue> dateFromText(const QString& text, DateOrder order) {
     if (trimmed.isEmpty()) {
         return std::nullopt;
     }
-    static const QRegularExpression datePattern(
-        QStringLiteral("^([\\p{L}\\d]+)\\s*[/\\-. ]\\s*([\\p{L}\\d]+)\\s*[/\\-. ,]\\s*(\\d+)(.*)$"));
+    static const QRegularExpression datePattern(QStringLiteral(
+        "^([\\p{L}\\d]+)\\s*[/\\-. ]\\s*([\\p{L}\\d]+)\\s*[/\\-. ,]\\s*(\\d+)(.*)$"));
     const auto match = datePattern.match(trimmed);
     if (!match.hasMatch()) {
         return timeOnly(trimmed);
@@ -275,16 +279,27 @@ QString formatDate(DateValue value, const QString& pattern) {
         const auto match = it.next();
         result += pattern.mid(last, match.capturedStart() - last);
         const QString t = match.captured();
-        if (t == "d") result += QString::number(p.day);
-        else if (t == "dd") result += padded(p.day, 2);
-        else if (t == "ddd") result += locale.dayName(QDate(p.year, p.month, p.day).dayOfWeek(), QLocale::ShortFormat);
-        else if (t == "dddd") result += localWeekdayName(weekdayOf(value));
-        else if (t == "m") result += QString::number(p.month);
-        else if (t == "mm") result += padded(p.month, 2);
-        else if (t == "mmm") result += locale.monthName(p.month, QLocale::ShortFormat);
-        else if (t == "mmmm") result += localMonthName(p.month);
-        else if (t == "yy") result += padded(p.year % 100, 2);
-        else result += QString::number(p.year);
+        if (t == "d")
+            result += QString::number(p.day);
+        else if (t == "dd")
+            result += padded(p.day, 2);
+        else if (t == "ddd")
+            result +=
+                locale.dayName(QDate(p.year, p.month, p.day).dayOfWeek(), QLocale::ShortFormat);
+        else if (t == "dddd")
+            result += localWeekdayName(weekdayOf(value));
+        else if (t == "m")
+            result += QString::number(p.month);
+        else if (t == "mm")
+            result += padded(p.month, 2);
+        else if (t == "mmm")
+            result += locale.monthName(p.month, QLocale::ShortFormat);
+        else if (t == "mmmm")
+            result += localMonthName(p.month);
+        else if (t == "yy")
+            result += padded(p.year % 100, 2);
+        else
+            result += QString::number(p.year);
         last = match.capturedEnd();
     }
     return result + pattern.mid(last);

@@ -4,12 +4,16 @@
 
 namespace runtime {
 
-double twipsPerPixel(double logicalDpi) { return kTwipsPerInch / logicalDpi; }
+double twipsPerPixel(double logicalDpi) {
+    return kTwipsPerInch / logicalDpi;
+}
 
 int twipsToPixels(double twips, double logicalDpi) {
     return static_cast<int>(std::lround(twips / twipsPerPixel(logicalDpi)));
 }
 
-double pixelsToTwips(int pixels, double logicalDpi) { return pixels * twipsPerPixel(logicalDpi); }
+double pixelsToTwips(int pixels, double logicalDpi) {
+    return pixels * twipsPerPixel(logicalDpi);
+}
 
 } // namespace runtime

@@ -22,15 +22,15 @@ TEST_P(DateValueParts, SplitsAndRebuilds) {
     EXPECT_DOUBLE_EQ(makeDateTime(c.parts), c.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Epochs, DateValueParts,
-    testing::Values(DateCase{0.0, {1899, 12, 30, 0, 0, 0}}, DateCase{1.0, {1899, 12, 31, 0, 0, 0}},
-                    DateCase{36526.0, {2000, 1, 1, 0, 0, 0}},
-                    DateCase{-1.25, {1899, 12, 29, 6, 0, 0}},
-                    DateCase{0.25, {1899, 12, 30, 6, 0, 0}},
-                    DateCase{-115858.0, {1582, 10, 15, 0, 0, 0}},
-                    DateCase{-657434.0, {100, 1, 1, 0, 0, 0}},
-                    DateCase{2958465.5, {9999, 12, 31, 12, 0, 0}}));
+INSTANTIATE_TEST_SUITE_P(Epochs, DateValueParts,
+                         testing::Values(DateCase{0.0, {1899, 12, 30, 0, 0, 0}},
+                                         DateCase{1.0, {1899, 12, 31, 0, 0, 0}},
+                                         DateCase{36526.0, {2000, 1, 1, 0, 0, 0}},
+                                         DateCase{-1.25, {1899, 12, 29, 6, 0, 0}},
+                                         DateCase{0.25, {1899, 12, 30, 6, 0, 0}},
+                                         DateCase{-115858.0, {1582, 10, 15, 0, 0, 0}},
+                                         DateCase{-657434.0, {100, 1, 1, 0, 0, 0}},
+                                         DateCase{2958465.5, {9999, 12, 31, 12, 0, 0}}));
 
 TEST(DateValue, NegativeQuarterIsTheSameInstantAsPositive) {
     EXPECT_DOUBLE_EQ(toLinearDays(-0.25), 0.25);

@@ -1,6 +1,6 @@
+#include "runtime/SystemFormats.h"
 #include "runtime/DateValue.h"
 #include "runtime/Numeric.h"
-#include "runtime/SystemFormats.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TextToDate, RefusesWhatIsNoDate) {
     LocaleScope es("es_ES");
-    for (const char* text : {"", "31/02/2024", "hello", "12/13/2024", "1/1/2024 25:00", "1/1/99999"}) {
+    for (const char* text :
+         {"", "31/02/2024", "hello", "12/13/2024", "1/1/2024 25:00", "1/1/99999"}) {
         EXPECT_FALSE(dateFromText(QString::fromLatin1(text)).has_value())
             << text << " read as " << *dateFromText(QString::fromLatin1(text));
     }
@@ -94,14 +95,15 @@ TEST_P(NumberPattern, Formats) {
     EXPECT_EQ(formatNumber(c.value, QString::fromLatin1(c.pattern)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Patterns, NumberPattern,
-    testing::Values(NumberCase{59.996, "0.00", "60.00"}, NumberCase{-12.345, "0.00", "-12.35"},
-                    NumberCase{2.675, "0.00", "2.68"}, NumberCase{-0.001, "0.00", "0.00"},
-                    NumberCase{0.5, "0", "1"}, NumberCase{-2.5, "0", "-3"},
-                    NumberCase{0.3, "###", ""}, NumberCase{99.6, "###", "100"},
-                    NumberCase{45.678, "###", "46"},
-                    NumberCase{2451544.5, "0.0000000", "2451544.5000000"}));
+INSTANTIATE_TEST_SUITE_P(Patterns, NumberPattern,
+                         testing::Values(NumberCase{59.996, "0.00", "60.00"},
+                                         NumberCase{-12.345, "0.00", "-12.35"},
+                                         NumberCase{2.675, "0.00", "2.68"},
+                                         NumberCase{-0.001, "0.00", "0.00"},
+                                         NumberCase{0.5, "0", "1"}, NumberCase{-2.5, "0", "-3"},
+                                         NumberCase{0.3, "###", ""}, NumberCase{99.6, "###", "100"},
+                                         NumberCase{45.678, "###", "46"},
+                                         NumberCase{2451544.5, "0.0000000", "2451544.5000000"}));
 
 TEST(NumberPattern, UsesTheLocaleDecimalSeparator) {
     LocaleScope es("es_ES");

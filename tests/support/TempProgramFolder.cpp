@@ -8,11 +8,17 @@
 
 namespace testing_support {
 
-TempProgramFolder::TempProgramFolder() { runtime::setProgramFolder(m_dir.path()); }
+TempProgramFolder::TempProgramFolder() {
+    runtime::setProgramFolder(m_dir.path());
+}
 
-TempProgramFolder::~TempProgramFolder() { runtime::setProgramFolder(QString()); }
+TempProgramFolder::~TempProgramFolder() {
+    runtime::setProgramFolder(QString());
+}
 
-QString TempProgramFolder::file(const QString& name) const { return m_dir.filePath(name); }
+QString TempProgramFolder::file(const QString& name) const {
+    return m_dir.filePath(name);
+}
 
 void TempProgramFolder::write(const QString& name, const QByteArray& bytes) const {
     const QString path = file(name);
@@ -28,7 +34,9 @@ QByteArray TempProgramFolder::read(const QString& name) const {
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
-bool TempProgramFolder::exists(const QString& name) const { return QFileInfo::exists(file(name)); }
+bool TempProgramFolder::exists(const QString& name) const {
+    return QFileInfo::exists(file(name));
+}
 
 QString referencePath(const QString& name) {
     return QDir(QStringLiteral(VELARCANA_REFERENCE_DIR)).filePath(name);

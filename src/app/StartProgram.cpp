@@ -1,0 +1,26 @@
+#include "app/StartProgram.h"
+
+#include "forms/Forms.h"
+#include "platform/InstanceLock.h"
+#include "runtime/MessageBox.h"
+#include "runtime/ProgramFolder.h"
+#include "shell/FrmTimer.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace app {
+
+bool startProgram() {
+    static platform::InstanceLock lock(runtime::programFolder());
+    if (!lock.acquire()) {
+        const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+        runtime::MsgBox(exeName + QStringLiteral(".EXE") + QStringLiteral(" is already running!"),
+                        runtime::vbInformation);
+        return false;
+    }
+    forms::Forms::instance().get<shell::FrmTimer>();
+    return true;
+}
+
+} // namespace app

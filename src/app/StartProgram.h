@@ -1,0 +1,9 @@
+#pragma once
+
+namespace app {
+
+// The start procedure: refuses a second instance on the same program folder with a message,
+// otherwise loads the hidden background window. False when the program must end at once.
+bool startProgram();
+
+} // namespace app

@@ -1,0 +1,73 @@
+#include "forms/Forms.h"
+
+namespace forms {
+
+Forms& Forms::instance() {
+    static Forms forms;
+    return forms;
+}
+
+void Forms::registerFactory(const QString& name, Factory factory) {
+    m_factories[name] = std::move(factory);
+}
+
+bool Forms::isKnown(const QString& name) const {
+    return m_factories.count(name) > 0;
+}
+
+Form* Forms::find(const QString& name) const {
+    for (const QPointer<Form>& form : m_loaded) {
+        if (form && form->formName() == name) {
+            return form;
+        }
+    }
+    return nullptr;
+}
+
+Form* Forms::load(const QString& name) {
+    if (Form* form = find(name)) {
+        return form;
+    }
+    const auto factory = m_factories.find(name);
+    if (factory == m_factories.end()) {
+        return nullptr;
+    }
+    Form* form = factory->second();
+    form->Load();
+    return form;
+}
+
+QList<Form*> Forms::loaded() const {
+    QList<Form*> forms;
+    for (const QPointer<Form>& form : m_loaded) {
+        if (form) {
+            forms << form;
+        }
+    }
+    return forms;
+}
+
+bool Forms::unload(const QString& name) {
+    Form* form = find(name);
+    return form ? form->Unload() : true;
+}
+
+void Forms::reset() {
+    const QList<Form*> forms = loaded();
+    m_loaded.clear();
+    for (Form* form : forms) {
+        delete form;
+    }
+}
+
+void Forms::added(Form* form) {
+    if (!m_loaded.contains(form)) {
+        m_loaded.append(form);
+    }
+}
+
+void Forms::removed(Form* form) {
+    m_loaded.removeAll(form);
+}
+
+} // namespace forms

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "forms/Form.h"
+#include "runtime/DateValue.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace shell {
+
+// The hidden background window: it lives from start to exit, loads the start window, keeps the
+// clock and the uptime, and runs the biorhythm alert check at start and every 30 minutes.
+class FrmTimer : public forms::Form {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kName = "FrmTimer";
+    static constexpr int kTickMs = 1000;
+    static constexpr int kBioTickMs = 30000;
+    static constexpr int kBioTicksPerCheck = 60; // 30 minutes
+
+    FrmTimer();
+
+    // Handlers of the two timers (tests call them through the fake clock).
+    void TimeUp_Timer();
+    void TimerBio_Timer();
+
+    // The biorhythm alert check (at-start, periodic or request mode by the shared flags).
+    void alertasbio();
+
+    QLabel* LblTime;
+    QLabel* LblUptime;
+    QLabel* LblDias;
+    QTimer* TimeUp;
+    QTimer* TimerBio;
+
+    int diasUptime = 0;
+    int ticksNotif = 0;
+    bool alInicio = false;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void showUptime();
+
+    // Uptime is counted from this instant of the clock; it never depends on clock texts.
+    runtime::DateValue m_uptimeStart = 0.0;
+};
+
+// "2:05:17": hours without a leading zero, whatever the locale's time format.
+QString uptimeText(long long seconds);
+
+} // namespace shell

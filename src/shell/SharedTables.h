@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace shell {
+
+// Stores the title of card numCarta (1..22) in TitulosCartas(numCarta - 1); other numbers store
+// nothing.
+void tituloCarta();
+// Fill signosEs (Spanish file-name stems) and signosEn (English names), Aries first.
+void cargarSignosEs();
+void cargarSignosEn();
+
+// The title of major card 1..22 ("I. The Magician" .. "XXII. The World"), "" otherwise.
+QString cardTitle(int card);
+
+// The day-quality band of a biorhythm average v (-100..100); nothing outside every band.
+std::optional<QString> dayQualityBand(double v);
+
+// Plays a WAV file of the program folder without waiting; the name becomes the full path.
+void tocarSonido(QString& fileName);
+
+} // namespace shell
