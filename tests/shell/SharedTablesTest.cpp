@@ -1,0 +1,60 @@
+#include "shell/SharedTables.h"
+#include "shell/ShellState.h"
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+
+TEST(TituloCarta, FillsOnlyTheEntryOfTheCurrentCard) {
+    resetShellState();
+    ShellState& s = shellState();
+    EXPECT_EQ(s.TitulosCartas[4], "");
+    s.numCarta = 5;
+    tituloCarta();
+    EXPECT_EQ(s.TitulosCartas[4], "V. The Hierophant");
+    EXPECT_EQ(s.TitulosCartas[3], "");
+    s.numCarta = 23;
+    tituloCarta();
+    s.numCarta = 0;
+    tituloCarta();
+    EXPECT_EQ(s.TitulosCartas[21], "");
+    EXPECT_EQ(cardTitle(21), "XXI. The Fool");
+    EXPECT_EQ(cardTitle(22), "XXII. The World");
+    EXPECT_EQ(cardTitle(1), "I. The Magician");
+}
+
+TEST(SignTables, SpanishStemsAndEnglishNamesShareTheIndex) {
+    cargarSignosEs();
+    cargarSignosEn();
+    const ShellState& s = shellState();
+    EXPECT_EQ(s.signosEs[7], "Escorpio");
+    EXPECT_EQ(s.signosEn[7], "Scorpio");
+    EXPECT_EQ(s.signosEs[0], "Aries");
+    EXPECT_EQ(s.signosEn[11], "Pisces");
+    EXPECT_EQ(s.signosEs[2], "Geminis");
+}
+
+TEST(DayQuality, BandsAtTheirEdges) {
+    const std::pair<double, const char*> cases[] = {
+        {-100.0, "(negative: dreadful day)"},
+        {-80.01, "(negative: dreadful day)"},
+        {-80.0, "(negative: super bad day)"},
+        {-60.0, "(negative: very bad day)"},
+        {-40.0, "(negative: bad day)"},
+        {-20.0, "(negative: regular or critical day)"},
+        {-0.01, "(negative: regular or critical day)"},
+        {0.0, "(positive: regular or critical day)"},
+        {20.0, "(positive: good day)"},
+        {40.0, "(positive: very good day)"},
+        {60.0, "(positive: very good day)"},
+        {60.01, "(positive: super good day)"},
+        {80.0, "(positive: super good day)"},
+        {80.01, "(positive: excellent day)"},
+        {100.0, "(positive: excellent day)"},
+    };
+    for (const auto& [v, text] : cases) {
+        EXPECT_EQ(dayQualityBand(v), QString::fromLatin1(text)) << v;
+    }
+    EXPECT_FALSE(dayQualityBand(100.01).has_value());
+    EXPECT_FALSE(dayQualityBand(-100.01).has_value());
+}
