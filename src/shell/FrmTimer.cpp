@@ -3,7 +3,9 @@
 #include "biorhythms/BirthData.h"
 #include "forms/Forms.h"
 #include "runtime/Clock.h"
+#include "runtime/EventLoop.h"
 #include "runtime/SystemFormats.h"
+#include "shell/Notif.h"
 #include "shell/SettingCodes.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
@@ -60,6 +62,19 @@ void FrmTimer::showUptime() {
 void FrmTimer::TimeUp_Timer() {
     LblTime->setText(runtime::longTimeText(runtime::TimeOfDay()));
     showUptime();
+    slideOutOldNotice();
+}
+
+void FrmTimer::slideOutOldNotice() {
+    if (!shellState().notifVisible) {
+        ticksNotif = 0;
+        return;
+    }
+    if (++ticksNotif == kNotifTicks) {
+        forms::Forms::instance().get<Notif>().SlideForm(Notif::SlideOut);
+        runtime::DoEvents();
+        ticksNotif = 0;
+    }
 }
 
 void FrmTimer::TimerBio_Timer() {
@@ -72,5 +87,13 @@ void FrmTimer::TimerBio_Timer() {
 }
 
 void FrmTimer::alertasbio() {}
+
+void FrmTimer::lunatip() {}
+
+void FrmTimer::tipcartadia() {}
+
+void FrmTimer::tipsignzodiac() {}
+
+void FrmTimer::biotip() {}
 
 } // namespace shell

@@ -18,6 +18,7 @@ public:
     static constexpr int kTickMs = 1000;
     static constexpr int kBioTickMs = 30000;
     static constexpr int kBioTicksPerCheck = 60; // 30 minutes
+    static constexpr int kNotifTicks = 30;       // seconds a notice stays up
 
     FrmTimer();
 
@@ -27,6 +28,14 @@ public:
 
     // The biorhythm alert check (at-start, periodic or request mode by the shared flags).
     void alertasbio();
+
+    // The tray tooltip lines: each rebuilds its shared line (lineaLuna, lineaCartaDia,
+    // lineaSigno, lineaBio); the tooltip code calls tipcartadia, tipsignzodiac, biotip and
+    // lunatip in turn and shows the four lines in that order.
+    void lunatip();
+    void tipcartadia();
+    void tipsignzodiac();
+    void biotip();
 
     QLabel* LblTime;
     QLabel* LblUptime;
@@ -43,6 +52,8 @@ protected:
 
 private:
     void showUptime();
+    // A notice up for 30 seconds slides away.
+    void slideOutOldNotice();
 
     // Uptime is counted from this instant of the clock; it never depends on clock texts.
     runtime::DateValue m_uptimeStart = 0.0;

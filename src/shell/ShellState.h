@@ -39,6 +39,9 @@ struct ShellState {
     QString estiloTooltips; // "personal" or "windows xp"
     QString hemisferioSel;  // "Norte" or "Sur"
 
+    // "Tirada" at "real": the Oracle may turn its cards round.
+    bool tiradaReal = false;
+
     // Major arcana: entry k - 1 holds the title of card k once tituloCarta has run for it.
     std::array<QString, 22> TitulosCartas;
     int numCarta = 0; // the current card, 1..22 (the Oracle also puts minor cards 1..14 here)

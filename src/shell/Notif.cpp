@@ -1,0 +1,214 @@
+#include "shell/Notif.h"
+
+#include "platform/WindowOrder.h"
+#include "runtime/EventLoop.h"
+#include "runtime/Twips.h"
+#include "shell/ShellState.h"
+#include "shell/UiPictures.h"
+#include "ui_Notif.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+
+namespace shell {
+namespace {
+
+constexpr int kFrameMs = 10; // steps are grouped into frames of this length
+int slideMs = Notif::kDefaultSlideMs;
+
+const QString kFontFamily = QStringLiteral("Liberation Sans"); // in place of Arial
+constexpr double kTitlePoints = 8.25;
+constexpr double kTextPoints = 9.0;
+
+QRect screenRect() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+double twipsPerPixelX() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return runtime::twipsPerPixel(screen ? screen->logicalDotsPerInchX() : runtime::kDefaultDpi);
+}
+
+double twipsPerPixelY() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return runtime::twipsPerPixel(screen ? screen->logicalDotsPerInchY() : runtime::kDefaultDpi);
+}
+
+QFont arial(double points, bool bold) {
+    QFont font(kFontFamily);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Notif::Notif() : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::Notif>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+                   Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    ui->LabelTit->setFont(arial(kTitlePoints, true));
+    ui->mTexto->setFont(arial(kTextPoints, false));
+    ui->Picture2->setPixmap(uiPicture(kPicNotifMedium));
+    ui->Picture3->setPixmap(uiPicture(kPicNotifLong));
+    ui->Picture4->setPixmap(uiPicture(kPicNotifShort));
+    ui->Picture1->setPixmap(ui->Picture4->pixmap());
+    ui->Image1->setPixmap(uiPicture(kPicNotifClose));
+    ui->Image1->installEventFilter(this);
+    m_top = static_cast<float>(y() * twipsPerPixelY());
+    place();
+}
+
+Notif::~Notif() = default;
+
+float Notif::screenWidthTwips() {
+    return static_cast<float>(screenRect().width() * twipsPerPixelX());
+}
+
+float Notif::screenHeightTwips() {
+    return static_cast<float>(screenRect().height() * twipsPerPixelY());
+}
+
+void Notif::setSlideDuration(int milliseconds) {
+    slideMs = std::max(0, milliseconds);
+}
+
+void Notif::Form_Load() {
+    if (shellState().notifVisible) {
+        SlideForm(SlideOut);
+    }
+    // Just below the bottom edge, 500 twips from the right edge.
+    m_left = screenWidthTwips() - kWidthTwips - kRightGapTwips;
+    m_top = screenHeightTwips();
+    place();
+    SlideForm(SlideIn);
+}
+
+void Notif::place() {
+    const QRect screen = screenRect();
+    const QSize size(static_cast<int>(std::lround(kWidthTwips / twipsPerPixelX())),
+                     static_cast<int>(std::lround(m_height / twipsPerPixelY())));
+    const QPoint position(screen.x() + static_cast<int>(std::lround(m_left / twipsPerPixelX())),
+                          screen.y() + static_cast<int>(std::lround(m_top / twipsPerPixelY())));
+    if (this->size() != size) {
+        resize(size);
+    }
+    if (pos() != position) {
+        move(position);
+    }
+}
+
+void Notif::chooseBackground() {
+    const qsizetype length = shellState().textoNotif.size();
+    const QLabel* source = ui->Picture4;
+    m_height = kShortHeightTwips;
+    if (length >= kLongFromLength) {
+        source = ui->Picture3;
+        m_height = kLongHeightTwips;
+    } else if (length >= kMediumFromLength) {
+        source = ui->Picture2;
+        m_height = kMediumHeightTwips;
+    }
+    const QPixmap background = source->pixmap();
+    ui->Picture1->setPixmap(background);
+    if (!background.isNull()) {
+        ui->Picture1->resize(background.size());
+    }
+    place();
+}
+
+void Notif::SlideForm(int mode) {
+    ShellState& s = shellState();
+    if (!s.notifVisible) {
+        chooseBackground();
+        if (mode == SlideIn) {
+            QString text = s.textoNotif;
+            ui->mTexto->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            show();
+            if (slideTo(screenHeightTwips() - m_height - kBottomGapTwips)) {
+                s.notifVisible = true;
+                Topmost();
+            }
+            return;
+        }
+        if (mode != SlideOut) {
+            return;
+        }
+    }
+    NotTopmost();
+    if (slideTo(m_height + screenHeightTwips())) {
+        s.notifVisible = false;
+        // Below the screen it would still show on a screen beneath this one.
+        hide();
+    }
+}
+
+bool Notif::slideTo(float stop) {
+    const QPointer<Notif> alive(this);
+    const int frames = std::max(1, slideMs / kFrameMs);
+    const double stepsPerFrame =
+        std::max(1.0, std::ceil(static_cast<double>(std::abs(stop - m_top)) / frames));
+    int stepsInFrame = 0;
+    while (m_top != stop) {
+        // One twip a step; the last step lands on the stop whatever the pixel density.
+        const float gap = stop - m_top;
+        m_top = std::abs(gap) <= 1.0F ? stop : m_top + (gap > 0 ? 1.0F : -1.0F);
+        place();
+        runtime::DoEvents();
+        if (!alive || !isLoaded()) {
+            return false;
+        }
+        if (slideMs > 0 && ++stepsInFrame >= stepsPerFrame) {
+            stepsInFrame = 0;
+            waitForNextFrame();
+            if (!alive || !isLoaded()) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void Notif::waitForNextFrame() {
+    // Sleeps until the next frame while events run, instead of spinning.
+    QEventLoop frame;
+    QTimer::singleShot(kFrameMs, &frame, &QEventLoop::quit);
+    frame.exec();
+}
+
+void Notif::Topmost() {
+    platform::setTopmost(this, true);
+}
+
+void Notif::NotTopmost() {
+    platform::setTopmost(this, false);
+}
+
+void Notif::Image1_Click() {
+    SlideForm(SlideOut);
+    shellState().notifVisible = false;
+    runtime::DoEvents();
+    Unload();
+}
+
+bool Notif::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->Image1 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            ui->Image1->rect().contains(mouse->position().toPoint())) {
+            Image1_Click();
+            return true;
+        }
+    }
+    return forms::Form::eventFilter(watched, event);
+}
+
+} // namespace shell

@@ -1,0 +1,13 @@
+#include "shell/WeekdayPlanet.h"
+
+#include <array>
+
+namespace shell {
+
+QString planetOfWeekday(int weekday) {
+    static constexpr std::array<const char*, 7> kPlanets = {
+        "The Sun", "The Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
+    return weekday >= 1 && weekday <= 7 ? QString::fromLatin1(kPlanets[weekday - 1]) : QString();
+}
+
+} // namespace shell

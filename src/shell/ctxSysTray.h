@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/NotifyIconData.h"
+#include "runtime/Numeric.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+
+namespace shell {
+
+// The tray icon of a main window. It puts one icon into the notification area, turns the
+// icon's callbacks into the events MouseUp and DblClick of its host, and shows the tray tooltip
+// after half a second of hovering: a balloon with the date and the four tooltip lines, or, in
+// the "personal" style, the window FrmToolTip. The icon goes with the control.
+class ctxSysTray : public QObject, public platform::TrayWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kHoverTickMs = 100;
+    static constexpr int kTicksBeforeTip = 5; // half a second
+    static constexpr int kSlotWidth = 18;     // pixels of one icon in the notification area
+    static inline const QString kPlainTip = QStringLiteral("Velarcana by Quenlor");
+    static inline const QString kNotSetNotice = QStringLiteral(
+        "ToolTps dinámicos cuando se actualice la fecha de nacimiento para los biorritmos!");
+
+    explicit ctxSysTray(QObject* parent = nullptr);
+    ~ctxSysTray() override;
+
+    // The icon picture; a new one reaches the tray with the next add or update.
+    QIcon TrayIcon() const { return m_trayIcon; }
+    void setTrayIcon(const QIcon& icon) { m_trayIcon = icon; }
+
+    // Adds the icon with a plain tip; does nothing while a profile window is open.
+    void AddIconToSystray(const QString& tip);
+    void UpdateIcon(const QString& tip);
+    void RemoveIconFromSystray();
+    // Shows a balloon (flags NIIF_INFO, with NIIF_NOSOUND for silence) and takes it away.
+    void Popup(const QString& text, const QString& title, std::uint32_t flags);
+    void HidePopUp();
+
+    // The record handed to the shell on every call; it keeps what the last call set.
+    const platform::NotifyIconData& record() const { return trayData; }
+
+    // The hover timer and its tick (tests run the tick themselves).
+    QTimer* TimerTooltip;
+    void TimerTooltip_Timer();
+
+    // Bounds of the icon under the pointer (screen pixels), found by the hover probe.
+    runtime::Long iconLeft = 0;
+    runtime::Long iconRight = 0;
+    runtime::Long trayTop = 0;
+    runtime::Long trayBottom = 0;
+    runtime::Integer tickCount = 0;
+    QString planetaDia;
+
+signals:
+    // Raised on every pointer move over the icon; X and Y carry no pointer position.
+    void MouseMouse(float X, float Y);
+    // Button 1 on a left-button release, 2 on a right-button release.
+    void MouseUp(runtime::Integer Button, runtime::Integer Shift, float X, float Y);
+    // Button 1 on a left double click.
+    void DblClick(runtime::Integer Button);
+
+private:
+    void trayCallback(int mouseMessage) override;
+    void send(std::uint32_t message);
+    QRect GetCursorWindow() const;
+    void CalcIconRect();
+    void ShowDynamicTip();
+    void endClickedVisit();
+
+    platform::NotifyIconData trayData;
+    QIcon m_trayIcon;
+};
+
+} // namespace shell
