@@ -1,0 +1,14 @@
+#include "moon/MoonState.h"
+
+namespace moon {
+
+MoonState& moonState() {
+    static MoonState state;
+    return state;
+}
+
+void resetMoonState() {
+    moonState() = MoonState();
+}
+
+} // namespace moon
