@@ -1,0 +1,22 @@
+#pragma once
+
+#include "runtime/Numeric.h"
+
+#include <QString>
+
+namespace readings {
+
+// The shared values of the tarot readings, one instance for the whole program.
+struct ReadingsState {
+    // The sign last shown (0 Aries .. 11 Pisces), by the Card of the Day window, the fixed table
+    // or the Another Day window; the sign-text hover reads it.
+    runtime::Integer numSigno = 0;
+    // The program folder followed by "\signos\", set by the fixed table's display.
+    QString rutaSignos;
+};
+
+ReadingsState& readingsState();
+// Back to the values at program start (tests).
+void resetReadingsState();
+
+} // namespace readings
