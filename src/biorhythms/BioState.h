@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/Numeric.h"
+
 #include <QString>
 
 namespace biorhythms {
@@ -16,6 +18,26 @@ struct BioState {
     int diaFinal = 0;
     int mesFinal = 0;
     int anioFinal = 0;
+
+    // The last biorhythm computation, by whichever window, tooltip line or alert check ran last.
+    QString fechaNacTxt;     // birth date, day/month/year
+    QString fechaEstudioTxt; // study date, day/month/year
+    runtime::Long diasVida = 0;
+    runtime::Integer minutosNacRest = 0;
+    runtime::Single diasBase = 0.0F;
+    runtime::Single diasVividos = 0.0F; // t, the lived days
+    // The four cycle values at t (-1..1) and one hour later.
+    runtime::Single bioFisico = 0.0F;
+    runtime::Single bioEmocional = 0.0F;
+    runtime::Single bioIntelectual = 0.0F;
+    runtime::Single bioIntuicion = 0.0F;
+    runtime::Single bioFisicoProx = 0.0F;
+    runtime::Single bioEmocionalProx = 0.0F;
+    runtime::Single bioIntelectualProx = 0.0F;
+    runtime::Single bioIntuicionProx = 0.0F;
+    QString bioMedia;            // the average x 100, "0.00"
+    QString bioMediaTexto;       // its day-quality words
+    bool fechaBioFijada = false; // the study date is pinned; while false it follows today
 
     bool birthDateSet() const { return !(diaNac == 1 && mesNac == 1 && anioNac == 1900); }
 };
