@@ -4,7 +4,10 @@
 #include "runtime/SystemFormats.h"
 #include "runtime/TextFile.h"
 
+#include <QFileInfo>
+
 #include <array>
+#include <vector>
 
 namespace readings {
 namespace {
@@ -22,6 +25,45 @@ bool sameDayAndMonth(runtime::DateValue a, runtime::DateValue b) {
     const runtime::DateParts x = runtime::splitDate(a);
     const runtime::DateParts y = runtime::splitDate(b);
     return x.day == y.day && x.month == y.month;
+}
+
+// The periods of one file as last read, and what they were read from. A table is read again when
+// its file or the locale (whose date order reads the lines) changes.
+struct ReadTable {
+    QDateTime modified;
+    qint64 size = -1;
+    QString locale;
+    std::vector<SignPeriod> periods;
+};
+
+std::vector<SignPeriod> readPeriods(const QString& path, runtime::Integer sign) {
+    std::vector<SignPeriod> periods;
+    const auto lines = runtime::readLines(path);
+    if (!lines) {
+        return periods;
+    }
+    for (const QString& line : *lines) {
+        if (line.isEmpty()) {
+            break;
+        }
+        if (const auto period = parseSignPeriod(line, sign)) {
+            periods.push_back(*period);
+        }
+    }
+    return periods;
+}
+
+const std::vector<SignPeriod>& periodsOf(runtime::Integer sign, const QString& locale) {
+    static std::array<ReadTable, kSigns> tables;
+    ReadTable& table = tables[sign];
+    const QString path = signPeriodFile(sign);
+    const QFileInfo file(path);
+    const QDateTime modified = file.exists() ? file.lastModified() : QDateTime();
+    const qint64 size = file.exists() ? file.size() : -1;
+    if (modified != table.modified || size != table.size || locale != table.locale) {
+        table = {modified, size, locale, readPeriods(path, sign)};
+    }
+    return table.periods;
 }
 
 } // namespace
@@ -48,17 +90,10 @@ std::optional<SignPeriod> parseSignPeriod(const QString& line, runtime::Integer 
 }
 
 std::optional<SignPeriod> findSignPeriod(runtime::DateValue universal) {
+    const QString locale = runtime::currentLocale().name();
     for (runtime::Integer sign = 0; sign < kSigns; ++sign) {
-        const auto lines = runtime::readLines(signPeriodFile(sign));
-        if (!lines) {
-            continue;
-        }
-        for (const QString& line : *lines) {
-            if (line.isEmpty()) {
-                break;
-            }
-            const auto period = parseSignPeriod(line, sign);
-            if (period && holds(*period, universal)) {
+        for (const SignPeriod& period : periodsOf(sign, locale)) {
+            if (holds(period, universal)) {
                 return period;
             }
         }

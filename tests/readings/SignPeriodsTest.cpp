@@ -60,6 +60,25 @@ TEST_F(SignPeriodFiles, WithoutAnyFileNothingIsFound) {
     EXPECT_FALSE(findSignPeriod(makeDateTime({2024, 4, 1, 0, 0, 0})));
 }
 
+TEST_F(SignPeriodFiles, ReadsAFileAgainWhenItChanges) {
+    const DateValue april = makeDateTime({2024, 4, 1, 0, 0, 0});
+    EXPECT_FALSE(findSignPeriod(april));
+    write("tauro.txt", QByteArray(kAriesLine) + "\r\n");
+    EXPECT_EQ(findSignPeriod(april)->sign, 1);
+    write("tauro.txt", "2024/04/19 13:59:48 - 2024/05/20 12:59:34\r\n\r\n");
+    EXPECT_FALSE(findSignPeriod(april));
+}
+
+TEST_F(SignPeriodFiles, ReadsTheLinesAgainInAnotherLocale) {
+    write("leo.txt", "03/04/2024 00:00:00 - 05/04/2024 00:00:00\r\n");
+    const DateValue tenthOfApril = makeDateTime({2024, 4, 10, 0, 0, 0});
+    runtime::setLocale(QLocale("en_US")); // 4 March to 4 May
+    EXPECT_EQ(findSignPeriod(tenthOfApril)->sign, 4);
+    runtime::setLocale(QLocale("es_ES")); // 3 to 5 April
+    EXPECT_FALSE(findSignPeriod(tenthOfApril));
+    runtime::setLocale(QLocale("en_US"));
+}
+
 // The shipped lines write the year first, so every locale reads them alike.
 class PeriodLineInLocale : public testing::TestWithParam<const char*> {
 protected:
