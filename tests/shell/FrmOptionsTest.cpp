@@ -1,0 +1,280 @@
+#include "shell/FrmOptions.h"
+
+#include "forms/Forms.h"
+#include "platform/Autostart.h"
+#include "platform/IniFile.h"
+#include "platform/TaskbarEdge.h"
+#include "runtime/MessageBox.h"
+#include "shell/Settings.h"
+#include "shell/ShellState.h"
+#include "support/TempProgramFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace shell;
+using forms::Forms;
+
+class FrmOptionsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        resetShellState();
+        platform::setTaskbarEdgeOverride(3);
+        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        runtime::setDialogScript([this](const runtime::DialogCall& call, QString&) {
+            boxes.push_back(call);
+            return int(runtime::vbOK);
+        });
+    }
+    void TearDown() override {
+        Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        runtime::setDialogScript(nullptr);
+        platform::setTaskbarEdgeOverride(-1);
+        qputenv("XDG_CONFIG_HOME", m_savedConfig);
+    }
+
+    void settings(const QByteArray& lines) {
+        folder.write("opciones.ini", "[opciones]\r\n" + lines);
+    }
+    FrmOptions& open() { return Forms::instance().get<FrmOptions>(); }
+    QString key(const QString& name) const {
+        return platform::GetPrivateProfileString("opciones", name, "<missing>", settingsFile());
+    }
+    template <class T> static T* control(FrmOptions& w, const char* name) {
+        T* found = w.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    bool autostartExists() const {
+        return QFile::exists(config.filePath("autostart/Velarcana.desktop"));
+    }
+
+    testing_support::TempProgramFolder folder;
+    QTemporaryDir config;
+    std::vector<runtime::DialogCall> boxes;
+
+private:
+    QByteArray m_savedConfig;
+};
+
+TEST_F(FrmOptionsTest, OpeningWithNoSettingsWritesTheNormalisedValues) {
+    FrmOptions& w = open();
+    const std::pair<const char*, const char*> written[] = {
+        {"Tirada", "objetiva"},
+        {"Estilo Tooltips", "windows xp"},
+        {"Hemisferio", "Norte"},
+        {"tipocartas", "marsellaone"},
+        {"Mute cod", "nomuted"},
+        {"Minimizar", "systray"},
+        {"Módulo Inicial", "<missing>"},
+        {"Nivel Alertas", "<missing>"},
+        {"Iniciar con Windows", "<missing>"},
+        {"Iniciar Minimizado", "<missing>"},
+        {"Desactivar Tooltips", "<missing>"},
+        {"Modo Silencioso", "<missing>"},
+        {"Background Sound", "<missing>"},
+    };
+    for (const auto& [name, value] : written) {
+        EXPECT_EQ(key(QString::fromUtf8(name)), value) << name;
+    }
+    auto* modules = control<QComboBox>(w, "Combolist");
+    auto* levels = control<QComboBox>(w, "ComboBio");
+    EXPECT_EQ(modules->currentIndex(), -1);
+    EXPECT_EQ(modules->placeholderText(), "The Card of Day...");
+    EXPECT_EQ(levels->currentIndex(), -1);
+    EXPECT_EQ(levels->placeholderText(), "Maximum (c. phase + critical + Crossings + actual s.)");
+    EXPECT_TRUE(control<QRadioButton>(w, "OptionXP")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(w, "CheckNoSound")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>(w, "CheckCardDayMute")->isChecked());
+    EXPECT_FALSE(autostartExists());
+    const ShellState& s = shellState();
+    EXPECT_EQ(s.muteCod, "nomuted");
+    EXPECT_EQ(s.hemisferioSel, "Norte");
+    EXPECT_EQ(s.modoMinimizar, "systray");
+    EXPECT_FALSE(s.tiradaReal);
+}
+
+TEST_F(FrmOptionsTest, OpeningShowsTheStoredValuesAndWritesThemBack) {
+    settings("Tirada=real\r\nIniciar con Windows=True\r\nIniciar Minimizado=True\r\n"
+             "Nivel Alertas=None \r\nDesactivar Tooltips=ToolTips off\r\nHemisferio=Sur\r\n"
+             "tipocartas=oldones\r\nModo Silencioso=mudo\r\nMute cod=muted\r\n"
+             "Background Sound=SiBgSound\r\nMinimizar=toolbar\r\n");
+    folder.write("opciones.ini",
+                 folder.read("opciones.ini") + QByteArray("M\xf3"
+                                                          "dulo Inicial=Oracle\r\n"));
+    FrmOptions& w = open();
+    EXPECT_TRUE(control<QRadioButton>(w, "OptReal")->isChecked());
+    EXPECT_EQ(control<QComboBox>(w, "Combolist")->currentText(), "Oracle");
+    EXPECT_EQ(control<QComboBox>(w, "ComboBio")->currentIndex(), 0);
+    EXPECT_TRUE(folder.read("opciones.ini").contains("Nivel Alertas=None \r\n"));
+    EXPECT_TRUE(autostartExists()); // written again
+    EXPECT_TRUE(control<QCheckBox>(w, "CheckMini")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(w, "CheckTooltips")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(w, "OptionSur")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(w, "OptionFree")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(w, "CheckNoSound")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(w, "CheckCardDayMute")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(w, "CheckBgSound")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(w, "OptionToolbar")->isChecked());
+    const ShellState& s = shellState();
+    EXPECT_EQ(s.nivelAlertas, "zero");
+    EXPECT_EQ(s.muteCod, "muted");
+    EXPECT_EQ(s.hemisferioSel, "Sur");
+    EXPECT_EQ(s.tipoCarta, "oldones");
+    EXPECT_EQ(s.modoSilencioso, "mudo");
+    EXPECT_EQ(s.bgSound, "SiBgSound");
+    EXPECT_EQ(s.modoMinimizar, "toolbar");
+    EXPECT_EQ(s.desactivarTooltips, "ToolTips off");
+    EXPECT_TRUE(s.tiradaReal);
+}
+
+TEST_F(FrmOptionsTest, EveryControlWritesItsKeyAtOnce) {
+    struct Case {
+        const char* control;
+        std::function<void(FrmOptions&)> click;
+        const char* key;
+        const char* value;
+        std::function<bool()> working;
+    };
+    const ShellState& s = shellState();
+    auto check = [](const char* name, bool on) {
+        return [name, on](FrmOptions& w) { control<QAbstractButton>(w, name)->setChecked(on); };
+    };
+    const Case cases[] = {
+        {"OptReal", check("OptReal", true), "Tirada", "real", [&] { return s.tiradaReal; }},
+        {"OptObj", check("OptObj", true), "Tirada", "objetiva", [&] { return !s.tiradaReal; }},
+        {"CheckMini", check("CheckMini", true), "Iniciar Minimizado", "True", [] { return true; }},
+        {"CheckMini", check("CheckMini", false), "Iniciar Minimizado", "False",
+         [] { return true; }},
+        {"CheckTooltips", check("CheckTooltips", true), "Desactivar Tooltips", "ToolTips off",
+         [&] { return s.desactivarTooltips == "ToolTips off"; }},
+        {"CheckTooltips", check("CheckTooltips", false), "Desactivar Tooltips", "ToolTips on",
+         [&] { return s.desactivarTooltips == "ToolTips on"; }},
+        {"CheckNoSound", check("CheckNoSound", true), "Modo Silencioso", "mudo",
+         [&] { return s.modoSilencioso == "mudo"; }},
+        {"CheckNoSound", check("CheckNoSound", false), "Modo Silencioso", "nomudo",
+         [&] { return s.modoSilencioso == "nomudo"; }},
+        {"OptionSur", check("OptionSur", true), "Hemisferio", "Sur",
+         [&] { return s.hemisferioSel == "Sur"; }},
+        {"OptionNorte", check("OptionNorte", true), "Hemisferio", "Norte",
+         [&] { return s.hemisferioSel == "Norte"; }},
+        {"OptionClassic", check("OptionClassic", true), "tipocartas", "marsellaclass",
+         [&] { return s.tipoCarta == "marsellaclass"; }},
+        {"OptionFree", check("OptionFree", true), "tipocartas", "oldones",
+         [&] { return s.tipoCarta == "oldones"; }},
+        {"OptionBeauty", check("OptionBeauty", true), "tipocartas", "marsellaone",
+         [&] { return s.tipoCarta == "marsellaone"; }},
+        {"CheckCardDayMute", check("CheckCardDayMute", false), "Mute cod", "muted",
+         [&] { return s.muteCod == "muted"; }},
+        {"CheckCardDayMute", check("CheckCardDayMute", true), "Mute cod", "nomuted",
+         [&] { return s.muteCod == "nomuted"; }},
+        {"CheckBgSound", check("CheckBgSound", true), "Background Sound", "SiBgSound",
+         [&] { return s.bgSound == "SiBgSound"; }},
+        {"CheckBgSound", check("CheckBgSound", false), "Background Sound", "NoBgSound",
+         [&] { return s.bgSound == "NoBgSound"; }},
+        {"OptionToolbar", check("OptionToolbar", true), "Minimizar", "toolbar",
+         [&] { return s.modoMinimizar == "toolbar"; }},
+        {"OptionSystray", check("OptionSystray", true), "Minimizar", "systray",
+         [&] { return s.modoMinimizar == "systray"; }},
+        {"Combolist", [](FrmOptions& w) { control<QComboBox>(w, "Combolist")->setCurrentIndex(5); },
+         "Módulo Inicial", "Biorhythms", [] { return true; }},
+        {"ComboBio", [](FrmOptions& w) { control<QComboBox>(w, "ComboBio")->setCurrentIndex(6); },
+         "Nivel Alertas", "Medium (critical + Crossings + actual s.)",
+         [&] { return s.nivelAlertas == "med2"; }},
+        {"ComboBio", [](FrmOptions& w) { control<QComboBox>(w, "ComboBio")->setCurrentIndex(8); },
+         "Nivel Alertas", "Maximum (c. phase + critical + Crossings + actual s.)",
+         [&] { return s.nivelAlertas == "maxi"; }},
+    };
+    FrmOptions& w = open();
+    for (const Case& c : cases) {
+        c.click(w);
+        EXPECT_EQ(key(QString::fromUtf8(c.key)), c.value) << c.control << " " << c.value;
+        EXPECT_TRUE(c.working()) << c.control << " " << c.value;
+    }
+}
+
+TEST_F(FrmOptionsTest, WithWindowsWritesAndErasesTheAutostartEntry) {
+    FrmOptions& w = open();
+    auto* box = control<QCheckBox>(w, "CheckWin");
+    box->setChecked(true);
+    EXPECT_EQ(key("Iniciar con Windows"), "True");
+    ASSERT_TRUE(autostartExists());
+    QFile entry(config.filePath("autostart/Velarcana.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains(("Exec=\"" + folder.path() + "/Velarcana\"\n").toUtf8()));
+    box->setChecked(false);
+    EXPECT_EQ(key("Iniciar con Windows"), "False");
+    EXPECT_FALSE(autostartExists());
+}
+
+TEST_F(FrmOptionsTest, PersonalTooltipNeedsTheTaskbarAtTheBottom) {
+    FrmOptions& w = open();
+    auto* personal = control<QRadioButton>(w, "OptionPersonal");
+    auto* noSound = control<QCheckBox>(w, "CheckNoSound");
+    personal->setChecked(true);
+    EXPECT_EQ(key("Estilo Tooltips"), "personal");
+    EXPECT_EQ(shellState().estiloTooltips, "personal");
+    EXPECT_TRUE(shellState().barraAbajo);
+    EXPECT_FALSE(noSound->isEnabled());
+    EXPECT_TRUE(boxes.empty());
+
+    control<QRadioButton>(w, "OptionXP")->setChecked(true);
+    EXPECT_TRUE(noSound->isEnabled());
+    platform::setTaskbarEdgeOverride(0);
+    personal->setChecked(true);
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt,
+              "Personal tooltip only is supported with the taskbar at the bottom.");
+    EXPECT_EQ(boxes[0].style, 48);
+    EXPECT_EQ(boxes[0].title, "Info Tooltip");
+    EXPECT_FALSE(shellState().barraAbajo);
+    EXPECT_TRUE(control<QRadioButton>(w, "OptionXP")->isChecked());
+    EXPECT_EQ(key("Estilo Tooltips"), "windows xp");
+    EXPECT_EQ(shellState().estiloTooltips, "windows xp");
+}
+
+TEST_F(FrmOptionsTest, OpeningWithPersonalAndTheTaskbarAtTheTopFallsBackToClassic) {
+    platform::setTaskbarEdgeOverride(1);
+    settings("Estilo Tooltips=personal\r\n");
+    FrmOptions& w = open();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(key("Estilo Tooltips"), "windows xp");
+    EXPECT_TRUE(control<QRadioButton>(w, "OptionXP")->isChecked());
+}
+
+TEST_F(FrmOptionsTest, DeactivatedTooltipsDisableTheStylesButClassicEnablesSilentMode) {
+    FrmOptions& w = open();
+    control<QCheckBox>(w, "CheckTooltips")->setChecked(true);
+    for (const char* name : {"OptionXP", "OptionPersonal", "CheckNoSound"}) {
+        EXPECT_FALSE(control<QWidget>(w, name)->isEnabled()) << name;
+    }
+    w.Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settings("Desactivar Tooltips=ToolTips off\r\nEstilo Tooltips=windows xp\r\n");
+    FrmOptions& again = open();
+    EXPECT_FALSE(control<QWidget>(again, "OptionXP")->isEnabled());
+    EXPECT_FALSE(control<QWidget>(again, "OptionPersonal")->isEnabled());
+    EXPECT_TRUE(control<QWidget>(again, "CheckNoSound")->isEnabled());
+}
+
+TEST_F(FrmOptionsTest, SubmitLetsATipShowAgainTheCloseBoxDoesNot) {
+    shellState().tooltipCerrado = true;
+    open().close();
+    EXPECT_FALSE(Forms::instance().isLoaded(FrmOptions::kName));
+    EXPECT_TRUE(shellState().tooltipCerrado);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    control<QPushButton>(open(), "ARButtonAcep")->click();
+    EXPECT_FALSE(Forms::instance().isLoaded(FrmOptions::kName));
+    EXPECT_FALSE(shellState().tooltipCerrado);
+}
