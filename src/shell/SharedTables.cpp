@@ -1,7 +1,10 @@
 #include "shell/SharedTables.h"
 
+#include "biorhythms/BioState.h"
 #include "platform/Sound.h"
+#include "runtime/Numeric.h"
 #include "runtime/ProgramFolder.h"
+#include "runtime/SystemFormats.h"
 #include "shell/ShellState.h"
 
 #include <array>
@@ -81,6 +84,18 @@ std::optional<QString> dayQualityBand(double v) {
         }
     }
     return std::nullopt;
+}
+
+void calidadBio() {
+    biorhythms::BioState& b = biorhythms::bioState();
+    const runtime::Single average =
+        (b.bioEmocional + b.bioFisico + b.bioIntelectual + b.bioIntuicion) / 4 * 100;
+    b.bioMedia = runtime::formatNumber(average, QStringLiteral("0.00"));
+    if (const auto shown = runtime::numericValue(b.bioMedia)) {
+        if (const auto band = dayQualityBand(*shown)) {
+            b.bioMediaTexto = *band;
+        }
+    }
 }
 
 void tocarSonido(QString& fileName) {

@@ -19,6 +19,10 @@ QString cardTitle(int card);
 // The day-quality band of a biorhythm average v (-100..100); nothing outside every band.
 std::optional<QString> dayQualityBand(double v);
 
+// Sets bioMedia (the average of the four cycle values x 100, "0.00") and bioMediaTexto (the band
+// of that two-decimal value; kept as it was outside every band).
+void calidadBio();
+
 // Plays a WAV file of the program folder without waiting; the name becomes the full path.
 void tocarSonido(QString& fileName);
 

@@ -1,4 +1,6 @@
 #include "shell/SharedTables.h"
+#include "biorhythms/BioState.h"
+#include "runtime/SystemFormats.h"
 #include "shell/ShellState.h"
 
 #include <gtest/gtest.h>
@@ -57,4 +59,21 @@ TEST(DayQuality, BandsAtTheirEdges) {
     }
     EXPECT_FALSE(dayQualityBand(100.01).has_value());
     EXPECT_FALSE(dayQualityBand(-100.01).has_value());
+}
+
+TEST(CalidadBio, BandIsChosenOnTheTwoDecimalTextThatIsShown) {
+    runtime::setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    biorhythms::BioState& b = biorhythms::bioState();
+    b.bioFisico = b.bioEmocional = b.bioIntelectual = 0.59996F; // 59.996 shows as 60,00
+    b.bioIntuicion = 0.59996F;
+    calidadBio();
+    EXPECT_EQ(b.bioMedia, "60,00");
+    EXPECT_EQ(b.bioMediaTexto, "(positive: very good day)");
+
+    b.bioFisico = -1.0F;
+    b.bioEmocional = b.bioIntelectual = b.bioIntuicion = -0.6F;
+    calidadBio();
+    EXPECT_EQ(b.bioMedia, "-70,00");
+    EXPECT_EQ(b.bioMediaTexto, "(negative: super bad day)");
+    runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 }
