@@ -86,14 +86,4 @@ void FrmTimer::TimerBio_Timer() {
     }
 }
 
-void FrmTimer::alertasbio() {}
-
-void FrmTimer::lunatip() {}
-
-void FrmTimer::tipcartadia() {}
-
-void FrmTimer::tipsignzodiac() {}
-
-void FrmTimer::biotip() {}
-
 } // namespace shell

@@ -2,6 +2,7 @@
 
 #include "forms/Form.h"
 #include "runtime/DateValue.h"
+#include "runtime/Numeric.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -36,6 +37,14 @@ public:
     void tipcartadia();
     void tipsignzodiac();
     void biotip();
+    // The card of a date text: sets numCarta and tituloTip; returns the unreduced digit sum.
+    runtime::Integer sumcartdia(const QString& dateText);
+    // The sign of a local date-time: signoTip from the sign-period files, else the fixed table
+    // of today's date; " (<=>)" is appended when the sign changes today.
+    void signoZod(runtime::DateValue localDateTime);
+    void signoZodSt(runtime::DateValue date);
+    // part x 100 / whole; -1 when part > whole, 0 when part is 0.
+    static runtime::Single Porcentaje(double part, double whole);
 
     QLabel* LblTime;
     QLabel* LblUptime;
@@ -46,6 +55,10 @@ public:
     int diasUptime = 0;
     int ticksNotif = 0;
     bool alInicio = false;
+
+    runtime::DateValue fechaTipCarta = 0.0; // the date lineaCartaDia was last built for
+    QString tituloTip;                      // card title found by sumcartdia
+    QString signoTip;                       // sign text found by signoZod / signoZodSt
 
 protected:
     void Form_Load() override;
@@ -58,6 +71,10 @@ private:
     // Uptime is counted from this instant of the clock; it never depends on clock texts.
     runtime::DateValue m_uptimeStart = 0.0;
 };
+
+// The moon line of the tray tooltip for an illuminated fraction (0..1) and a phase angle
+// (degrees): waxing below a half angle of 90, waning from it.
+QString moonTipLine(double illumination, runtime::Single angle);
 
 // "2:05:17": hours without a leading zero, whatever the locale's time format.
 QString uptimeText(long long seconds);

@@ -1,5 +1,6 @@
 #include "shell/Notif.h"
 
+#include "forms/Forms.h"
 #include "platform/WindowOrder.h"
 #include "runtime/EventLoop.h"
 #include "runtime/Twips.h"
@@ -209,6 +210,15 @@ bool Notif::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return forms::Form::eventFilter(watched, event);
+}
+
+void slideNoticeIn() {
+    forms::Forms& forms = forms::Forms::instance();
+    if (Notif* notice = forms.findForm<Notif>()) {
+        notice->SlideForm(Notif::SlideIn);
+    } else {
+        forms.get<Notif>();
+    }
 }
 
 } // namespace shell

@@ -71,4 +71,8 @@ private:
     float m_height = kShortHeightTwips;
 };
 
+// Shows textoNotif: loads the notice (its load slides it in) or asks the loaded one to slide in.
+// The caller plays "Url.wav" when notifVisible is then set.
+void slideNoticeIn();
+
 } // namespace shell

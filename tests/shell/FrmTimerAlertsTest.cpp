@@ -1,0 +1,102 @@
+#include "biorhythms/BioState.h"
+#include "forms/Forms.h"
+#include "shell/BioStudyDate.h"
+#include "shell/FrmTimer.h"
+#include "shell/Notif.h"
+#include "shell/ShellState.h"
+#include "support/FakeClock.h"
+#include "support/FakeSoundPlayer.h"
+#include "support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+
+class AlertModes : public testing::Test {
+protected:
+    void SetUp() override {
+        resetShellState();
+        biorhythms::resetBioState();
+        biorhythms::BioState& b = biorhythms::bioState();
+        b.diaNac = 24;
+        b.mesNac = 7;
+        b.anioNac = 1970;
+        Notif::setSlideDuration(0);
+        shellState().nivelAlertas = "maxi";
+    }
+    void TearDown() override {
+        setBioStudyDateSource(nullptr);
+        forms::Forms::instance().reset();
+        Notif::setSlideDuration(Notif::kDefaultSlideMs);
+    }
+
+    // Runs one check in a mode and tells whether a notice came up with its sound.
+    bool runShows(bool atStart, bool requested = false) {
+        dismiss();
+        sounds.played.clear();
+        timer.alInicio = atStart;
+        shellState().alertaDesdeBio = requested;
+        timer.alertasbio();
+        timer.alInicio = false;
+        const bool shown = shellState().notifVisible;
+        EXPECT_EQ(sounds.played.size(), shown ? 1 : 0);
+        return shown;
+    }
+    void dismiss() {
+        if (Notif* notice = forms::Forms::instance().findForm<Notif>()) {
+            notice->Image1_Click();
+        }
+    }
+
+    FrmTimer timer;
+    testing_support::TempProgramFolder folder;
+    testing_support::FakeSoundPlayer sounds;
+    testing_support::FakeClock clock{runtime::makeDateTime({2024, 3, 20, 10, 0, 0})};
+};
+
+TEST_F(AlertModes, AtStartShowsAndPeriodicRunsShowOnlyChanges) {
+    EXPECT_TRUE(runShows(true));
+    EXPECT_TRUE(sounds.played.first().endsWith("/Url.wav"));
+    const QString key = shellState().ultimaAlerta;
+    clock.advanceSeconds(30 * 60);
+    EXPECT_FALSE(runShows(false)) << "same phases, critical and crossing texts";
+    shellState().ultimaAlerta = "an older alert";
+    EXPECT_TRUE(runShows(false));
+    EXPECT_EQ(shellState().ultimaAlerta, key);
+    EXPECT_TRUE(shellState().textoNotif.isEmpty()) << "emptied at the end of the run";
+}
+
+TEST_F(AlertModes, RequestsAlwaysShowAndKeepTheRepetitionKey) {
+    shellState().ultimaAlerta = "kept";
+    EXPECT_TRUE(runShows(false, true));
+    EXPECT_TRUE(runShows(false, true));
+    EXPECT_EQ(shellState().ultimaAlerta, "kept");
+}
+
+TEST_F(AlertModes, LevelNoneShowsOnlyOnRequest) {
+    shellState().nivelAlertas = "zero";
+    EXPECT_FALSE(runShows(true));
+    EXPECT_FALSE(runShows(false));
+    EXPECT_TRUE(runShows(false, true));
+}
+
+TEST_F(AlertModes, OnlyActualSituationNeverRepeatsPeriodically) {
+    shellState().nivelAlertas = "solo";
+    EXPECT_TRUE(runShows(true));
+    shellState().ultimaAlerta = "an older alert";
+    EXPECT_FALSE(runShows(false));
+}
+
+TEST_F(AlertModes, NothingWithoutABirthDate) {
+    biorhythms::resetBioState();
+    EXPECT_FALSE(runShows(true));
+    EXPECT_FALSE(runShows(false, true));
+}
+
+TEST_F(AlertModes, RequestStudiesTheBiorhythmWindowsDate) {
+    setBioStudyDateSource([] { return runtime::makeDate(2024, 4, 1); });
+    runShows(false, true);
+    EXPECT_EQ(biorhythms::bioState().fechaEstudioTxt, "1/4/2024");
+    runShows(true);
+    EXPECT_EQ(biorhythms::bioState().fechaEstudioTxt, "20/3/2024") << "other modes study today";
+}

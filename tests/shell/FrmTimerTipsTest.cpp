@@ -1,0 +1,114 @@
+#include "biorhythms/BioState.h"
+#include "forms/Forms.h"
+#include "runtime/SystemFormats.h"
+#include "shell/FrmTimer.h"
+#include "shell/ShellState.h"
+#include "support/FakeClock.h"
+#include "support/FakeTimeZone.h"
+#include "support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+using testing_support::FakeClock;
+
+TEST(MoonTipLine, NewFullAndIlluminatedTexts) {
+    runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    struct Case {
+        double illumination;
+        float angle;
+        const char* line;
+    } const cases[] = {
+        {0.003, 10.0F, "Moon Phase: NEW (=)"},
+        {0.996, 170.0F, "Moon Phase: FULL (=)"},
+        {0.37412, 75.0F, "Moon Phase(illum.): 37.41 % (>)"},
+        {0.45678, 250.0F, "Moon Phase(illum.): 45.68 % (<)"},
+        {0.998, 185.0F, "Moon Phase: FULL (=)"},          // waning, 100 - 99.8 rounds to 0
+        {0.004, 350.0F, "Moon Phase: NEW (=)"},           // waning, 100 - 0.4 rounds to 100
+        {0.5, 179.0F, "Moon Phase(illum.): 50.00 % (<)"}, // half angle 90 counts as waning
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(moonTipLine(c.illumination, c.angle), c.line) << c.illumination;
+    }
+}
+
+TEST(Porcentaje, GuardsItsEdges) {
+    EXPECT_EQ(FrmTimer::Porcentaje(101, 100), -1.0F);
+    EXPECT_EQ(FrmTimer::Porcentaje(0, 100), 0.0F);
+    EXPECT_EQ(FrmTimer::Porcentaje(37, 100), 37.0F);
+}
+
+class TooltipLines : public testing::Test {
+protected:
+    void SetUp() override {
+        resetShellState();
+        biorhythms::resetBioState();
+        runtime::setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    }
+    void TearDown() override {
+        forms::Forms::instance().reset();
+        runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    // The background window without its load (no start window, no alerts).
+    FrmTimer timer;
+    testing_support::TempProgramFolder folder;
+    testing_support::FakeTimeZone utc{0, 0, 0};
+    FakeClock clock{runtime::makeDateTime({2024, 12, 31, 10, 0, 0})};
+};
+
+TEST_F(TooltipLines, CardOfTheDayIsBuiltOncePerDay) {
+    timer.tipcartadia(); // 31/12/2024 sums to 15
+    EXPECT_EQ(shellState().lineaCartaDia, "Card of Day: XV. The Devil");
+    EXPECT_EQ(shellState().numCarta, 15);
+    shellState().lineaCartaDia = "kept";
+    timer.tipcartadia();
+    EXPECT_EQ(shellState().lineaCartaDia, "kept");
+    clock.advanceDays(1); // 1/1/2025 sums to 11
+    timer.tipcartadia();
+    EXPECT_EQ(shellState().lineaCartaDia, "Card of Day: XI. Strength");
+}
+
+TEST_F(TooltipLines, SumcartdiaReturnsTheUnreducedSum) {
+    EXPECT_EQ(timer.sumcartdia("28/09/1999"), 47);
+    EXPECT_EQ(timer.tituloTip, "III. The Empress");
+    EXPECT_EQ(shellState().numCarta, 3);
+}
+
+TEST_F(TooltipLines, SignFromThePeriodFilesMarksAChangeToday) {
+    folder.write("fechas-db/capricornio.txt", "2024/12/21 09:20:00 - 2025/01/19 20:00:00\r\n");
+    timer.tipsignzodiac();
+    EXPECT_EQ(shellState().lineaSigno, "Zodiac Sign: Capricorn");
+
+    clock.set(runtime::makeDateTime({2024, 12, 21, 12, 0, 0}));
+    timer.tipsignzodiac();
+    EXPECT_EQ(shellState().lineaSigno, "Zodiac Sign: Capricorn (<=>)");
+}
+
+TEST_F(TooltipLines, WithoutPeriodsTheFixedTableDecides) {
+    clock.set(runtime::makeDateTime({2024, 12, 21, 12, 0, 0}));
+    timer.tipsignzodiac();
+    EXPECT_EQ(shellState().lineaSigno, "Zodiac Sign: Sagittarius");
+    clock.set(runtime::makeDateTime({2024, 12, 22, 0, 0, 0}));
+    timer.tipsignzodiac();
+    EXPECT_EQ(shellState().lineaSigno, "Zodiac Sign: Capricorn");
+}
+
+TEST_F(TooltipLines, BiorhythmLineNeedsABirthDate) {
+    shellState().lineaBio = "old";
+    timer.biotip();
+    EXPECT_EQ(shellState().lineaBio, "old");
+
+    folder.write("bio.dat", "24,7,1970\r\n");
+    biorhythms::bioState().horaNac = 9;
+    biorhythms::bioState().minutoNac = 5;
+    timer.biotip();
+    const biorhythms::BioState& b = biorhythms::bioState();
+    const float now = (b.bioFisico + b.bioEmocional + b.bioIntelectual + b.bioIntuicion) / 4;
+    const float later =
+        (b.bioFisicoProx + b.bioEmocionalProx + b.bioIntelectualProx + b.bioIntuicionProx) / 4;
+    const QString mark = later < now ? " % (<)" : later == now ? " % (=)" : " % (>)";
+    EXPECT_EQ(shellState().lineaBio,
+              "Biorhythms (avg.): " + runtime::formatNumber(now * 100, "0.00") + mark);
+    EXPECT_EQ(b.fechaNacTxt, "24/7/1970");
+    EXPECT_EQ(b.fechaEstudioTxt, "31/12/2024");
+}
