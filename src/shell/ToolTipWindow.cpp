@@ -1,11 +1,12 @@
 #include "shell/ToolTipWindow.h"
 
 #include "forms/Forms.h"
+#include "shell/FrmToolTip.h"
 
 namespace shell {
 
 void loadToolTipWindow() {
-    forms::Forms::instance().load(kFrmToolTip);
+    forms::Forms::instance().get<FrmToolTip>();
 }
 
 void unloadToolTipWindow() {

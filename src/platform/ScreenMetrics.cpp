@@ -1,0 +1,44 @@
+#include "platform/ScreenMetrics.h"
+
+#include "runtime/Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+namespace platform {
+namespace {
+
+const QScreen* primary() {
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+double twipsPerPixelX() {
+    return runtime::twipsPerPixel(primary() ? primary()->logicalDotsPerInchX()
+                                            : runtime::kDefaultDpi);
+}
+
+double twipsPerPixelY() {
+    return runtime::twipsPerPixel(primary() ? primary()->logicalDotsPerInchY()
+                                            : runtime::kDefaultDpi);
+}
+
+QSizeF screenSizeTwips() {
+    const QSize pixels = primary() ? primary()->geometry().size() : QSize();
+    return {pixels.width() * twipsPerPixelX(), pixels.height() * twipsPerPixelY()};
+}
+
+QPoint pixelsToTwips(QPoint pixels) {
+    return {static_cast<int>(std::lround(pixels.x() * twipsPerPixelX())),
+            static_cast<int>(std::lround(pixels.y() * twipsPerPixelY()))};
+}
+
+QPoint twipsToPixels(QPoint twips) {
+    return {static_cast<int>(std::lround(twips.x() / twipsPerPixelX())),
+            static_cast<int>(std::lround(twips.y() / twipsPerPixelY()))};
+}
+
+} // namespace platform

@@ -1,0 +1,148 @@
+#include "shell/FrmToolTip.h"
+
+#include "biorhythms/BioState.h"
+#include "forms/Forms.h"
+#include "moon/MoonCalendar.h"
+#include "moon/MoonPhase.h"
+#include "platform/Pointer.h"
+#include "platform/ScreenMetrics.h"
+#include "platform/WindowOrder.h"
+#include "runtime/Clock.h"
+#include "runtime/SystemFormats.h"
+#include "shell/FrmTimer.h"
+#include "shell/MoonPicture.h"
+#include "shell/ShellState.h"
+#include "shell/WeekdayPlanet.h"
+#include "ui_FrmToolTip.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <cmath>
+
+namespace shell {
+
+const QString kToolTipBirthNotice =
+    QStringLiteral("Dinamic ToolTps \r\nwhen the date of birth \r\nbe updated for the biorhythms!");
+
+namespace {
+
+const QString kFontFamily = QStringLiteral("Liberation Sans"); // in place of Arial
+
+QFont arial(double points, bool bold) {
+    QFont font(kFontFamily);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void styleLabel(QLabel* label, double points, bool bold, QColor colour) {
+    label->setFont(arial(points, bold));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QString shownText(const QString& text) {
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+FrmToolTip::FrmToolTip()
+    : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FrmToolTip>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setMouseTracking(true);
+    setFixedSize(size());
+    styleLabel(ui->LblTitle, 9.75, true, QColor(255, 255, 192));
+    styleLabel(ui->LabelDate, 9.75, false, QColor(0, 255, 255));
+    styleLabel(ui->LblToolTip, 9, true, QColor(192, 255, 255));
+    ui->ImgLuna->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+FrmToolTip::~FrmToolTip() = default;
+
+QString FrmToolTip::dateText() const {
+    return ui->LabelDate->text();
+}
+
+QString FrmToolTip::tipText() const {
+    return ui->LblToolTip->text();
+}
+
+void FrmToolTip::Form_Load() {
+    ShellState& s = shellState();
+    if (s.cargandoForm || !s.tooltipCerrado) {
+        return;
+    }
+    const QPoint pointer = platform::pixelsToTwips(platform::GetCursorPos());
+    const double screenHeight = platform::screenSizeTwips().height();
+    if (s.barraAbajo && pointer.y() <= std::floor(screenHeight * kTaskbarBandPercent) / 100) {
+        return;
+    }
+    const double widthTwips = width() * platform::twipsPerPixelX();
+    const int left = pointer.x() - static_cast<int>(std::lround(widthTwips / 2));
+    if (!s.tooltipVisible) {
+        fillTexts();
+        const int top = static_cast<int>(std::lround(screenHeight)) - kTopFromBottomTwips;
+        move(platform::twipsToPixels({left, top}));
+        s.tooltipVisible = true;
+    }
+    ShowMoonPicture();
+    platform::setTopmost(this, true);
+    setWindowStateCode(forms::vbNormal);
+    show(); // without taking the focus from the window the user works in
+}
+
+void FrmToolTip::fillTexts() {
+    const biorhythms::BioState& b = biorhythms::bioState();
+    if (!b.birthDateSet()) {
+        ui->LblToolTip->setText(shownText(kToolTipBirthNotice));
+        return;
+    }
+    FrmTimer& timer = forms::Forms::instance().get<FrmTimer>();
+    timer.tipcartadia();
+    timer.tipsignzodiac();
+    timer.biotip();
+    timer.lunatip();
+    const runtime::DateValue today = runtime::Today();
+    planetaDia = planetOfWeekday(runtime::weekdayOf(today));
+    ui->LabelDate->setText(runtime::shortDateText(today) + QStringLiteral(" (") + planetaDia +
+                           QLatin1Char(')'));
+    const ShellState& s = shellState();
+    ui->LblToolTip->setText(shownText(s.lineaCartaDia + "\r\n" + s.lineaSigno + "\r\n" +
+                                      s.lineaBio + "\r\n" + s.lineaLuna));
+}
+
+void FrmToolTip::ShowMoonPicture() {
+    const runtime::Single angle = moon::PhaseAngle(moon::LocalToUT(runtime::Now()));
+    ui->ImgLuna->setPixmap(
+        QPixmap::fromImage(moonPictureBox(angle, shellState().hemisferioSel, ui->ImgLuna->size())));
+}
+
+void FrmToolTip::Form_MouseMove() {
+    shellState().tooltipVisible = false;
+    Unload();
+}
+
+void FrmToolTip::mouseMoveEvent(QMouseEvent* event) {
+    forms::Form::mouseMoveEvent(event);
+    Form_MouseMove();
+}
+
+void FrmToolTip::paintEvent(QPaintEvent* event) {
+    forms::Form::paintEvent(event);
+    // The window's own background: a night sky, darker toward the bottom.
+    QPainter painter(this);
+    QLinearGradient sky(0, 0, 0, height());
+    sky.setColorAt(0.0, QColor(38, 34, 92));
+    sky.setColorAt(1.0, QColor(10, 12, 40));
+    painter.fillRect(rect(), sky);
+    painter.setPen(QColor(150, 140, 220));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace shell

@@ -1,0 +1,128 @@
+#include "shell/FrmToolTip.h"
+#include "biorhythms/BioState.h"
+#include "forms/Forms.h"
+#include "platform/Pointer.h"
+#include "platform/ScreenMetrics.h"
+#include "runtime/SystemFormats.h"
+#include "shell/MoonPicture.h"
+#include "shell/ShellState.h"
+#include "support/FakeClock.h"
+#include "support/FakeTimeZone.h"
+#include "support/TempProgramFolder.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+
+TEST(MoonPicture, NumberRunsFromNewThroughFullToNew) {
+    const std::pair<float, int> cases[] = {{0.0F, 0},    {10.0F, 0},   {11.0F, 1},  {180.0F, 15},
+                                           {358.0F, 29}, {359.0F, 30}, {362.0F, 30}};
+    for (const auto& [angle, number] : cases) {
+        EXPECT_EQ(moonPictureNumber(angle), number) << angle;
+    }
+}
+
+TEST(MoonPicture, SouthernHemisphereTurnsAllButTheLastFourPixels) {
+    testing_support::TempProgramFolder folder;
+    QImage moon(10, 10, QImage::Format_ARGB32);
+    moon.fill(Qt::black);
+    moon.setPixel(0, 0, qRgb(255, 255, 255));
+    ASSERT_TRUE(QDir().mkpath(folder.file("lunagif")));
+    ASSERT_TRUE(moon.save(folder.file("lunagif/moon15.gif"), "GIF") ||
+                moon.save(folder.file("lunagif/moon15.gif"), "PNG"));
+    const QImage north = moonPictureBox(180.0F, "Norte", QSize(10, 10));
+    const QImage south = moonPictureBox(180.0F, "Sur", QSize(10, 10));
+    EXPECT_EQ(north.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(south.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(south.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_TRUE(moonPictureBox(0.0F, "Sur", QSize(10, 10)).pixelColor(3, 3).alpha() == 0)
+        << "a missing picture leaves the box empty";
+}
+
+class FrmToolTipTest : public testing::Test {
+protected:
+    void SetUp() override {
+        resetShellState();
+        biorhythms::resetBioState();
+        runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        shellState().tooltipCerrado = true;
+        screen = QGuiApplication::primaryScreen()->geometry().size();
+    }
+    void TearDown() override {
+        forms::Forms::instance().reset();
+        platform::setCursorPosOverride(std::nullopt);
+    }
+    FrmToolTip& openAt(double heightFraction) {
+        platform::setCursorPosOverride(
+            QPoint(screen.width() / 2, static_cast<int>(screen.height() * heightFraction)));
+        return forms::Forms::instance().get<FrmToolTip>();
+    }
+
+    QSize screen;
+    testing_support::TempProgramFolder folder;
+    testing_support::FakeTimeZone utc{0, 0, 0};
+    testing_support::FakeClock clock{runtime::makeDateTime({2016, 7, 24, 12, 0, 0})};
+};
+
+TEST_F(FrmToolTipTest, OpensOnlyWithThePointerOnABottomTaskbar) {
+    shellState().barraAbajo = true;
+    EXPECT_FALSE(openAt(0.94).isVisible());
+    forms::Forms::instance().reset();
+    FrmToolTip& tip = openAt(0.97);
+    EXPECT_TRUE(tip.isVisible());
+    EXPECT_TRUE(shellState().tooltipVisible);
+    const double top = platform::screenSizeTwips().height() - FrmToolTip::kTopFromBottomTwips;
+    EXPECT_NEAR(tip.y(), top / platform::twipsPerPixelY(), 1.0);
+    EXPECT_NEAR(tip.x() + tip.width() / 2.0, screen.width() / 2.0, 1.0) << "centred on the pointer";
+}
+
+TEST_F(FrmToolTipTest, WithTheTaskbarElsewhereItOpensWhereverThePointerIs) {
+    shellState().barraAbajo = false;
+    EXPECT_TRUE(openAt(0.2).isVisible());
+}
+
+TEST_F(FrmToolTipTest, NothingWhileLoadingOrWithoutAGivenTip) {
+    shellState().cargandoForm = true;
+    EXPECT_FALSE(openAt(0.2).isVisible());
+    forms::Forms::instance().reset();
+    shellState().cargandoForm = false;
+    shellState().tooltipCerrado = false;
+    EXPECT_FALSE(openAt(0.2).isVisible());
+}
+
+TEST_F(FrmToolTipTest, ShowsTheNoticeWithoutABirthDate) {
+    FrmToolTip& tip = openAt(0.2);
+    EXPECT_EQ(tip.tipText(),
+              "Dinamic ToolTps \nwhen the date of birth \nbe updated for the biorhythms!");
+    EXPECT_EQ(tip.dateText(), "Date: ");
+}
+
+TEST_F(FrmToolTipTest, ShowsTheDateWithItsPlanetAndTheFourLines) {
+    folder.write("bio.dat", "1,3,1980\r\n");
+    biorhythms::bioState().diaNac = 1;
+    biorhythms::bioState().mesNac = 3;
+    biorhythms::bioState().anioNac = 1980;
+    FrmToolTip& tip = openAt(0.2);
+    EXPECT_EQ(tip.dateText(), "7/24/2016 (The Sun)");
+    const QStringList lines = tip.tipText().split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "Card of Day: XXII. The World");
+    EXPECT_TRUE(lines[1].startsWith("Zodiac Sign: "));
+    EXPECT_TRUE(lines[2].startsWith("Biorhythms (avg.): "));
+    EXPECT_TRUE(lines[3].startsWith("Moon Phase"));
+}
+
+TEST_F(FrmToolTipTest, APointerMoveOverItClosesIt) {
+    FrmToolTip& tip = openAt(0.2);
+    ASSERT_TRUE(tip.isVisible());
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&tip, &move);
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(FrmToolTip::kName));
+    EXPECT_FALSE(shellState().tooltipVisible);
+}
