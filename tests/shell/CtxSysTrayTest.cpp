@@ -26,12 +26,6 @@ using testing_support::FakeTray;
 
 namespace {
 
-// Stands in for the personal tooltip window.
-class ToolTipStandIn : public forms::Form {
-public:
-    ToolTipStandIn() : forms::Form(kFrmToolTip) {}
-};
-
 struct Events {
     int moves = 0;
     std::vector<int> ups;
@@ -47,7 +41,6 @@ protected:
         biorhythms::resetBioState();
         runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         platform::setTaskbarEdgeOverride(3);
-        forms::Forms::instance().registerFactory(kFrmToolTip, [] { return new ToolTipStandIn; });
         ShellState& s = shellState();
         s.desactivarTooltips = "ToolTips on";
         s.estiloTooltips = "windows xp";
@@ -249,18 +242,18 @@ TEST_F(CtxSysTrayTest, BalloonHoldsTheDateAndTheFourLines) {
     biorhythms::bioState().diaNac = 1;
     biorhythms::bioState().mesNac = 3;
     biorhythms::bioState().anioNac = 1980;
-    ShellState& s = shellState();
-    s.lineaCartaDia = "Card of Day: XV. The Devil";
-    s.lineaSigno = "Zodiac Sign: Pisces";
-    s.lineaBio = "Biorhythms (avg.): 12.50 % (>)";
-    s.lineaLuna = "Moon Phase(illum.): 75.31 % (>)";
     pointerOnIcon();
     tray.send(WM_MOUSEMOVE);
     ticks(5);
+    const ShellState& s = shellState();
+    EXPECT_TRUE(s.lineaCartaDia.startsWith("Card of Day: "));
+    EXPECT_TRUE(s.lineaSigno.startsWith("Zodiac Sign: "));
+    EXPECT_TRUE(s.lineaBio.startsWith("Biorhythms (avg.): "));
+    EXPECT_TRUE(s.lineaLuna.startsWith("Moon Phase"));
     EXPECT_EQ(tray.onlyIcon().balloonTitle, "Velarcana by Quenlor");
-    EXPECT_EQ(tray.onlyIcon().balloonText,
-              "3/20/2024 (Mercury)\r\nCard of Day: XV. The Devil\r\nZodiac Sign: Pisces\r\n"
-              "Biorhythms (avg.): 12.50 % (>)\r\nMoon Phase(illum.): 75.31 % (>)");
+    EXPECT_EQ(tray.onlyIcon().balloonText, "3/20/2024 (Mercury)\r\n" + s.lineaCartaDia + "\r\n" +
+                                               s.lineaSigno + "\r\n" + s.lineaBio + "\r\n" +
+                                               s.lineaLuna);
     EXPECT_EQ(tray.onlyIcon().balloonFlags, 1U);
     EXPECT_EQ(control->planetaDia, "Mercury");
 }
