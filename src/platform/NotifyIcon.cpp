@@ -15,7 +15,8 @@ namespace platform {
 namespace {
 
 constexpr int kHoverPollMs = 100;
-constexpr int kBalloonMs = 10000; // the shell's usual balloon time
+constexpr int kBalloonMs = 10000;         // the shell's usual balloon time
+constexpr std::uint32_t kIconMask = 0x0F; // the icon part of a balloon's flags
 
 // The shell's texts end lines with CR LF; Qt's widgets want LF.
 QString shownText(const QString& text) {
@@ -44,7 +45,7 @@ public:
         if (data.uFlags & NIF_INFO) {
             // An empty text and title take the balloon away. NIIF_NOSOUND needs nothing: Qt's
             // balloons make no sound.
-            const QSystemTrayIcon::MessageIcon icon = (data.dwInfoFlags & 3) == NIIF_INFO
+            const QSystemTrayIcon::MessageIcon icon = (data.dwInfoFlags & kIconMask) == NIIF_INFO
                                                           ? QSystemTrayIcon::Information
                                                           : QSystemTrayIcon::NoIcon;
             m_icon->showMessage(shownText(fieldText(data.szInfoTitle)),

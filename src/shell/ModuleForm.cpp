@@ -28,7 +28,8 @@ ModuleForm::ModuleForm(const QString& name, const QString& caption)
     : forms::Form(name), ctxSysTray1(new ctxSysTray(this)), MnuIcon(new QMenu(this)),
       MnuAbout(MnuIcon->addAction(QStringLiteral("About..."))),
       MnuOpIco(MnuIcon->addAction(QStringLiteral("Options"))),
-      MnuIr(MnuIcon->addMenu(QStringLiteral("Go to..."))), MnuSalir(nullptr) {
+      MnuIr(MnuIcon->addMenu(QStringLiteral("Go to..."))),
+      MnuSalir((MnuIcon->addSeparator(), MnuIcon->addAction(QStringLiteral("Exit")))) {
     setWindowTitle(caption);
     setWindowIcon(programIcon());
     ctxSysTray1->setTrayIcon(programIcon());
@@ -36,8 +37,6 @@ ModuleForm::ModuleForm(const QString& name, const QString& caption)
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
     MnuOpIco->setObjectName(QStringLiteral("MnuOpIco"));
     MnuIr->setObjectName(QStringLiteral("MnuIr"));
-    MnuIcon->addSeparator();
-    MnuSalir = MnuIcon->addAction(QStringLiteral("Exit"));
     MnuSalir->setObjectName(QStringLiteral("MnuSalir"));
     connect(MnuAbout, &QAction::triggered, this, &ModuleForm::MnuAbout_Click);
     connect(MnuOpIco, &QAction::triggered, this, &ModuleForm::MnuOpIco_Click);

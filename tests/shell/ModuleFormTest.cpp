@@ -45,11 +45,6 @@ protected:
     }
 };
 
-class ToolTipStandIn : public forms::Form {
-public:
-    ToolTipStandIn() : forms::Form(kFrmToolTip) {}
-};
-
 const QString kA = QStringLiteral("ModuleA");
 const QString kB = QStringLiteral("ModuleB");
 
@@ -62,7 +57,6 @@ protected:
         shellState().modoMinimizar = "systray";
         Forms::instance().registerFactory(kA, [] { return new TestModule(kA, kB); });
         Forms::instance().registerFactory(kB, [] { return new TestModule(kB, kA); });
-        Forms::instance().registerFactory(kFrmToolTip, [] { return new ToolTipStandIn; });
         setProgramEnd([this] { ++programEnds; });
     }
     void TearDown() override {
