@@ -1,9 +1,9 @@
 #include "shell/Notif.h"
 
 #include "forms/Forms.h"
+#include "platform/ScreenMetrics.h"
 #include "platform/WindowOrder.h"
 #include "runtime/EventLoop.h"
-#include "runtime/Twips.h"
 #include "shell/ShellState.h"
 #include "shell/UiPictures.h"
 #include "ui_Notif.h"
@@ -32,16 +32,6 @@ QRect screenRect() {
     return screen ? screen->geometry() : QRect();
 }
 
-double twipsPerPixelX() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return runtime::twipsPerPixel(screen ? screen->logicalDotsPerInchX() : runtime::kDefaultDpi);
-}
-
-double twipsPerPixelY() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return runtime::twipsPerPixel(screen ? screen->logicalDotsPerInchY() : runtime::kDefaultDpi);
-}
-
 QFont arial(double points, bool bold) {
     QFont font(kFontFamily);
     font.setPointSizeF(points);
@@ -64,18 +54,18 @@ Notif::Notif() : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui
     ui->Picture1->setPixmap(ui->Picture4->pixmap());
     ui->Image1->setPixmap(uiPicture(kPicNotifClose));
     ui->Image1->installEventFilter(this);
-    m_top = static_cast<float>(y() * twipsPerPixelY());
+    m_top = static_cast<float>(y() * platform::twipsPerPixelY());
     place();
 }
 
 Notif::~Notif() = default;
 
 float Notif::screenWidthTwips() {
-    return static_cast<float>(screenRect().width() * twipsPerPixelX());
+    return static_cast<float>(platform::screenSizeTwips().width());
 }
 
 float Notif::screenHeightTwips() {
-    return static_cast<float>(screenRect().height() * twipsPerPixelY());
+    return static_cast<float>(platform::screenSizeTwips().height());
 }
 
 void Notif::setSlideDuration(int milliseconds) {
@@ -95,10 +85,11 @@ void Notif::Form_Load() {
 
 void Notif::place() {
     const QRect screen = screenRect();
-    const QSize size(static_cast<int>(std::lround(kWidthTwips / twipsPerPixelX())),
-                     static_cast<int>(std::lround(m_height / twipsPerPixelY())));
-    const QPoint position(screen.x() + static_cast<int>(std::lround(m_left / twipsPerPixelX())),
-                          screen.y() + static_cast<int>(std::lround(m_top / twipsPerPixelY())));
+    const QSize size(static_cast<int>(std::lround(kWidthTwips / platform::twipsPerPixelX())),
+                     static_cast<int>(std::lround(m_height / platform::twipsPerPixelY())));
+    const QPoint position(
+        screen.x() + static_cast<int>(std::lround(m_left / platform::twipsPerPixelX())),
+        screen.y() + static_cast<int>(std::lround(m_top / platform::twipsPerPixelY())));
     if (this->size() != size) {
         resize(size);
     }
