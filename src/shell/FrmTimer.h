@@ -37,6 +37,9 @@ public:
     void tipcartadia();
     void tipsignzodiac();
     void biotip();
+    // Rebuilds the four lines in that order and returns them one a line (CR LF), as the
+    // tooltips show them.
+    QString tooltipLines();
     // The card of a date text: sets numCarta and tituloTip; returns the unreduced digit sum.
     runtime::Integer sumcartdia(const QString& dateText);
     // The sign of a local date-time: signoTip from the sign-period files, else the fixed table

@@ -15,6 +15,8 @@
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 namespace shell {
@@ -105,6 +107,16 @@ void FrmTimer::biotip() {
     shellState().lineaBio = QStringLiteral("Biorhythms (avg.): ") +
                             runtime::formatNumber(now * 100, QStringLiteral("0.00")).trimmed() +
                             QString::fromLatin1(mark);
+}
+
+QString FrmTimer::tooltipLines() {
+    tipcartadia();
+    tipsignzodiac();
+    biotip();
+    lunatip();
+    const ShellState& s = shellState();
+    return QStringList{s.lineaCartaDia, s.lineaSigno, s.lineaBio, s.lineaLuna}.join(
+        QStringLiteral("\r\n"));
 }
 
 QString moonTipLine(double illumination, runtime::Single angle) {

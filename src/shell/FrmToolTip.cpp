@@ -103,18 +103,11 @@ void FrmToolTip::fillTexts() {
         ui->LblToolTip->setText(shownText(kToolTipBirthNotice));
         return;
     }
-    FrmTimer& timer = forms::Forms::instance().get<FrmTimer>();
-    timer.tipcartadia();
-    timer.tipsignzodiac();
-    timer.biotip();
-    timer.lunatip();
+    const QString lines = forms::Forms::instance().get<FrmTimer>().tooltipLines();
     const runtime::DateValue today = runtime::Today();
     planetaDia = planetOfWeekday(runtime::weekdayOf(today));
-    ui->LabelDate->setText(runtime::shortDateText(today) + QStringLiteral(" (") + planetaDia +
-                           QLatin1Char(')'));
-    const ShellState& s = shellState();
-    ui->LblToolTip->setText(shownText(s.lineaCartaDia + "\r\n" + s.lineaSigno + "\r\n" +
-                                      s.lineaBio + "\r\n" + s.lineaLuna));
+    ui->LabelDate->setText(dateWithPlanet(today));
+    ui->LblToolTip->setText(shownText(lines));
 }
 
 void FrmToolTip::ShowMoonPicture() {

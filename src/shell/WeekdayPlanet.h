@@ -8,4 +8,7 @@ namespace shell {
 // "Venus", "Saturn"; "" for any other number.
 QString planetOfWeekday(int weekday);
 
+// "7/24/2016 (The Sun)": a date in the system's short date format and the planet of its weekday.
+QString dateWithPlanet(double date);
+
 } // namespace shell

@@ -196,16 +196,10 @@ void ctxSysTray::ShowDynamicTip() {
         Popup(kNotSetNotice, kPlainTip, flags);
         return;
     }
-    FrmTimer& timer = forms::Forms::instance().get<FrmTimer>();
-    timer.tipcartadia();
-    timer.tipsignzodiac();
-    timer.biotip();
-    timer.lunatip();
     const runtime::DateValue today = runtime::Today();
     planetaDia = planetOfWeekday(runtime::weekdayOf(today));
-    const QString text = runtime::shortDateText(today) + QStringLiteral(" (") + planetaDia +
-                         QStringLiteral(")") + kCrLf + s.lineaCartaDia + kCrLf + s.lineaSigno +
-                         kCrLf + s.lineaBio + kCrLf + s.lineaLuna;
+    const QString text =
+        dateWithPlanet(today) + kCrLf + forms::Forms::instance().get<FrmTimer>().tooltipLines();
     Popup(text, kPlainTip, flags);
 }
 
