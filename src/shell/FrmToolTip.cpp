@@ -13,6 +13,7 @@
 #include "shell/MoonPicture.h"
 #include "shell/ShellState.h"
 #include "shell/WeekdayPlanet.h"
+#include "shell/WindowFonts.h"
 #include "ui_FrmToolTip.h"
 
 #include <QLinearGradient>
@@ -27,17 +28,8 @@ const QString kToolTipBirthNotice =
 
 namespace {
 
-const QString kFontFamily = QStringLiteral("Liberation Sans"); // in place of Arial
-
-QFont arial(double points, bool bold) {
-    QFont font(kFontFamily);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 void styleLabel(QLabel* label, double points, bool bold, QColor colour) {
-    label->setFont(arial(points, bold));
+    label->setFont(arialFont(points, bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);

@@ -6,6 +6,7 @@
 #include "runtime/EventLoop.h"
 #include "shell/ShellState.h"
 #include "shell/UiPictures.h"
+#include "shell/WindowFonts.h"
 #include "ui_Notif.h"
 
 #include <QEventLoop>
@@ -23,20 +24,12 @@ namespace {
 constexpr int kFrameMs = 10; // steps are grouped into frames of this length
 int slideMs = Notif::kDefaultSlideMs;
 
-const QString kFontFamily = QStringLiteral("Liberation Sans"); // in place of Arial
 constexpr double kTitlePoints = 8.25;
 constexpr double kTextPoints = 9.0;
 
 QRect screenRect() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect();
-}
-
-QFont arial(double points, bool bold) {
-    QFont font(kFontFamily);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 } // namespace
@@ -46,8 +39,8 @@ Notif::Notif() : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
                    Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    ui->LabelTit->setFont(arial(kTitlePoints, true));
-    ui->mTexto->setFont(arial(kTextPoints, false));
+    ui->LabelTit->setFont(arialFont(kTitlePoints, true));
+    ui->mTexto->setFont(arialFont(kTextPoints, false));
     ui->Picture2->setPixmap(uiPicture(kPicNotifMedium));
     ui->Picture3->setPixmap(uiPicture(kPicNotifLong));
     ui->Picture4->setPixmap(uiPicture(kPicNotifShort));
