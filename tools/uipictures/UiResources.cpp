@@ -1,0 +1,1 @@
+// Holds the window pictures compiled in by the build; see CMakeLists.txt.
