@@ -409,9 +409,9 @@ void strength(Art& art) {
     lady.longHair = true;
     drawRobe(art, lady, 336);
     drawHead(art, lady);
-    art.canvas.woodcut(text("\U0001F981"), QRectF(96, 196, 146, 140), d.yellow);
-    drawArm(art, lady, leftShoulder(lady), QPointF(104, 190), QPointF(150, 214), d.blue);
-    drawArm(art, lady, rightShoulder(lady), QPointF(150, 200), QPointF(186, 300), d.blue);
+    drawLion(art, QPointF(172, 270), 50);
+    drawArm(art, lady, leftShoulder(lady), QPointF(122, 180), QPointF(166, 222), d.blue);
+    drawArm(art, lady, rightShoulder(lady), QPointF(136, 250), QPointF(168, 312), d.blue);
     flowers(art, {{30, 352}, {60, 368}, {226, 360}});
 }
 
@@ -427,7 +427,7 @@ void hangedMan(Art& art) {
     art.canvas.line(QPointF(kMid, 74), QPointF(kMid, 104), 1.4);
     // The man hangs by one foot; drawn upright, then turned over.
     turned(art, QPointF(kMid, 200), 180, false, [&] {
-        Person man{{kMid, 168}, 1.05, d.blue, QColor(), d.yellow};
+        Person man{{kMid, 150}, 1.3, d.blue, QColor(), d.yellow};
         man.longHair = false;
         QPainter& p = art.canvas.painter();
         QRadialGradient halo(headCentre(man), 30);
@@ -436,15 +436,15 @@ void hangedMan(Art& art) {
         p.setPen(Qt::NoPen);
         p.setBrush(halo);
         p.drawEllipse(headCentre(man), 30, 30);
-        drawLeg(art, man, QPointF(kMid - 6, 236), QPointF(kMid - 6, 262), QPointF(kMid - 2, 294),
+        drawLeg(art, man, QPointF(kMid - 7, 228), QPointF(kMid - 7, 262), QPointF(kMid - 3, 296),
                 d.red);
-        drawLeg(art, man, QPointF(kMid + 6, 236), QPointF(kMid + 34, 252), QPointF(kMid + 4, 266),
+        drawLeg(art, man, QPointF(kMid + 8, 228), QPointF(kMid + 44, 250), QPointF(kMid + 6, 268),
                 d.red);
-        drawArm(art, man, leftShoulder(man), QPointF(kMid - 28, 200), QPointF(kMid - 8, 214),
+        drawArm(art, man, leftShoulder(man), QPointF(kMid - 34, 196), QPointF(kMid - 10, 214),
                 d.blue);
-        drawArm(art, man, rightShoulder(man), QPointF(kMid + 28, 200), QPointF(kMid + 8, 214),
+        drawArm(art, man, rightShoulder(man), QPointF(kMid + 34, 196), QPointF(kMid + 10, 214),
                 d.blue);
-        drawRobe(art, man, 238);
+        drawRobe(art, man, 234);
         drawHead(art, man);
     });
 }
@@ -519,10 +519,7 @@ void temperance(Art& art) {
     drawArm(art, angel, leftShoulder(angel), QPointF(84, 176), QPointF(82, 212), d.red);
     drawArm(art, angel, rightShoulder(angel), QPointF(176, 230), QPointF(162, 282), d.red);
     water(art, QPointF(206, 362), 44, 16);
-    for (double x : {26.0, 46.0}) {
-        art.canvas.line(QPointF(x, 360), QPointF(x, 338), 0.8);
-        art.canvas.star(QPointF(x, 334), 6, 3, d.purple, 0.4);
-    }
+    flowers(art, {{26, 346}, {48, 358}});
 }
 
 void devil(Art& art) {
@@ -532,9 +529,7 @@ void devil(Art& art) {
         bat.moveTo(kMid, 146);
         bat.cubicTo(kMid + side * 40, 90, kMid + side * 96, 96, kMid + side * 112, 110);
         for (int i = 0; i < 4; ++i) {
-            const double x0 = kMid + side * (112 - i * 24);
             bat.quadTo(kMid + side * (104 - i * 24), 150, kMid + side * (88 - i * 24), 140 + i * 8);
-            (void)x0;
         }
         bat.lineTo(kMid, 180);
         bat.closeSubpath();
@@ -547,11 +542,14 @@ void devil(Art& art) {
             d.red);
     drawRobe(art, devil, 232);
     for (double side : {-1.0, 1.0}) {
-        QPainterPath horn(headCentre(devil) + QPointF(side * 8, -10));
-        horn.cubicTo(headCentre(devil) + QPointF(side * 14, -30),
-                     headCentre(devil) + QPointF(side * 26, -34),
-                     headCentre(devil) + QPointF(side * 24, -46));
-        art.canvas.limb(horn, 5, d.yellow);
+        const QPointF base = headCentre(devil) + QPointF(side * 9, -10);
+        QPainterPath horn(base + QPointF(-side * 5, 2));
+        horn.cubicTo(base + QPointF(side * 2, -14), base + QPointF(side * 20, -14),
+                     base + QPointF(side * 22, -30));
+        horn.cubicTo(base + QPointF(side * 12, -20), base + QPointF(side * 6, -8),
+                     base + QPointF(side * 5, 2));
+        horn.closeSubpath();
+        art.canvas.shape(horn, mix(d.white, d.yellow, 0.4), 0.8);
     }
     drawHead(art, devil);
     art.canvas.glyph(text("\u26E7"), QRectF(kMid - 5, headCentre(devil).y() - 15, 10, 10),
@@ -567,8 +565,10 @@ void devil(Art& art) {
     for (double x : {64.0, 188.0}) {
         Person imp{{x, 306}, 0.62, d.flesh, QColor(), d.dark};
         for (double side : {-1.0, 1.0}) {
-            art.canvas.limb(headCentre(imp) + QPointF(side * 4, -6),
-                            headCentre(imp) + QPointF(side * 9, -16), 3, d.yellow);
+            QPainterPath horn(headCentre(imp) + QPointF(side * 3, -6));
+            horn.quadTo(headCentre(imp) + QPointF(side * 10, -8),
+                        headCentre(imp) + QPointF(side * 11, -16));
+            art.canvas.limb(horn, 2.4, mix(d.white, d.yellow, 0.4));
         }
         drawRobe(art, imp, 352);
         drawHead(art, imp);
@@ -649,7 +649,7 @@ void star(Art& art) {
     staff(art, QPointF(222, 336), QPointF(222, 236), d.brown, 8);
     art.canvas.circle(QPointF(222, 222), 24, d.green);
     art.canvas.woodcut(text("\U0001F426"), QRectF(204, 192, 30, 26), d.blue);
-    Person pourer{{132, 222}, 1.0, mix(d.flesh, d.white, 0.3), QColor(), d.blue};
+    Person pourer{{132, 222}, 1.0, d.lightBlue, d.red, d.yellow};
     pourer.longHair = true;
     drawSeatedRobe(art, pourer, 302, 340);
     drawHead(art, pourer);
@@ -660,11 +660,11 @@ void star(Art& art) {
     right.quadTo(QPointF(196, 330), QPointF(198, 350));
     art.canvas.limb(right, 5, d.lightBlue);
     turned(art, QPointF(92, 284), -60, false,
-           [&] { art.canvas.woodcut(text("\U0001F3FA"), QRectF(78, 266, 28, 36), d.red); });
+           [&] { art.canvas.woodcut(text("\U0001F3FA"), QRectF(72, 260, 40, 48), d.red); });
     turned(art, QPointF(178, 290), 60, false,
-           [&] { art.canvas.woodcut(text("\U0001F3FA"), QRectF(164, 272, 28, 36), d.blue); });
-    drawArm(art, pourer, leftShoulder(pourer), QPointF(96, 252), QPointF(98, 282), d.flesh);
-    drawArm(art, pourer, rightShoulder(pourer), QPointF(168, 252), QPointF(170, 286), d.flesh);
+           [&] { art.canvas.woodcut(text("\U0001F3FA"), QRectF(158, 266, 40, 48), d.blue); });
+    drawArm(art, pourer, leftShoulder(pourer), QPointF(96, 252), QPointF(98, 282), d.lightBlue);
+    drawArm(art, pourer, rightShoulder(pourer), QPointF(168, 252), QPointF(170, 286), d.lightBlue);
 }
 
 void moon(Art& art) {
@@ -687,10 +687,10 @@ void moon(Art& art) {
         art.canvas.rect(QRectF(x - 5, 214, 10, 18), d.dark, 0.6);
     }
     QPainterPath path;
-    path.moveTo(112, 400);
-    path.cubicTo(120, 330, 150, 320, 126, 250);
-    path.lineTo(130, 250);
-    path.cubicTo(160, 320, 136, 340, 146, 400);
+    path.moveTo(100, 400);
+    path.cubicTo(104, 340, 150, 316, 122, 262);
+    path.lineTo(132, 262);
+    path.cubicTo(170, 316, 140, 350, 156, 400);
     path.closeSubpath();
     art.canvas.shape(path, mix(d.yellow, d.white, 0.5), 0.6);
     woodcut(art, "\U0001F415", QRectF(48, 262, 70, 62), mix(d.white, d.yellow, 0.3), true);
@@ -769,13 +769,6 @@ void judgment(Art& art) {
 void fool(Art& art) {
     const DeckStyle& d = art.deck;
     drawSunDisc(art, QPointF(212, 50), 18, false, 14);
-    QPainterPath chasm;
-    chasm.moveTo(232, kGroundTop - 4);
-    chasm.lineTo(kPanelWidth, kGroundTop - 4);
-    chasm.lineTo(kPanelWidth, kPanelHeight);
-    chasm.lineTo(214, kPanelHeight);
-    chasm.closeSubpath();
-    art.canvas.shape(chasm, mix(d.dark, d.blue, 0.3), 0.8);
     // The traveller walks to the right, mirrored from a figure turned to the left.
     turned(art, QPointF(kMid, 200), 0, true, [&] {
         Person fool{{kMid, 112}, 1.1, d.red, d.blue, d.yellow, Headwear::JesterCap, d.yellow};

@@ -446,24 +446,67 @@ void drawMountains(Art& art, double baseY, const QColor& colour) {
 }
 
 void drawWings(Art& art, QPointF root, double span, const QColor& colour) {
+    constexpr int kFeathers = 5;
     for (double side : {-1.0, 1.0}) {
-        QPainterPath wing;
-        wing.moveTo(root);
-        wing.cubicTo(root + QPointF(side * span * 0.4, -span * 0.7),
-                     root + QPointF(side * span * 1.0, -span * 0.6),
-                     root + QPointF(side * span * 1.1, -span * 0.15));
-        wing.cubicTo(root + QPointF(side * span * 0.9, span * 0.2),
-                     root + QPointF(side * span * 0.6, span * 0.5),
-                     root + QPointF(side * span * 0.15, span * 0.75));
-        wing.closeSubpath();
+        const QPointF tip = root + QPointF(side * span * 1.05, -span * 0.62);
+        const QPointF tail = root + QPointF(side * span * 0.18, span * 0.7);
+        QPainterPath wing(root);
+        wing.cubicTo(root + QPointF(side * span * 0.25, -span * 0.8),
+                     root + QPointF(side * span * 0.8, -span * 0.9), tip);
+        QPointF from = tip;
+        for (int k = 1; k <= kFeathers; ++k) {
+            const double t = static_cast<double>(k) / kFeathers;
+            const QPointF to = tip + (tail - tip) * t;
+            const QPointF out = (from + to) / 2.0 + QPointF(side * span * 0.12, span * 0.1);
+            wing.quadTo(out, to);
+            from = to;
+        }
+        wing.quadTo(root + QPointF(side * span * 0.05, span * 0.3), root);
         art.canvas.shape(wing, colour);
-        for (int i = 1; i <= 3; ++i) {
-            QPainterPath feather(root + QPointF(side * span * 0.1, span * 0.1 * i));
-            feather.quadTo(
-                root + QPointF(side * span * 0.5, -span * 0.1 + span * 0.12 * i),
-                root + QPointF(side * span * (1.0 - 0.15 * i), -span * 0.15 + span * 0.18 * i));
+        for (int k = 1; k < kFeathers; ++k) {
+            const double t = static_cast<double>(k) / kFeathers;
+            QPainterPath feather(root + QPointF(side * span * 0.1, -span * 0.1));
+            feather.lineTo(tip + (tail - tip) * t + QPointF(-side * span * 0.06, 0));
             art.canvas.stroke(feather, 0.45);
         }
+    }
+}
+
+void drawLion(Art& art, QPointF centre, double r) {
+    const DeckStyle& d = art.deck;
+    constexpr int kLocks = 18;
+    for (int i = 0; i < kLocks; ++i) {
+        const double a = 2.0 * std::numbers::pi * i / kLocks;
+        const double b = a + std::numbers::pi / kLocks;
+        const double c = a - std::numbers::pi / kLocks;
+        art.canvas.polygon({centre + QPointF(std::cos(c), std::sin(c)) * r * 0.9,
+                            centre + QPointF(std::cos(a), std::sin(a)) * r * 1.5,
+                            centre + QPointF(std::cos(b), std::sin(b)) * r * 0.9},
+                           i % 2 ? mix(d.yellow, d.brown, 0.45) : mix(d.yellow, d.red, 0.35), 0.8);
+    }
+    art.canvas.circle(centre, r, mix(d.yellow, d.brown, 0.45));
+    for (double side : {-1.0, 1.0}) {
+        art.canvas.circle(centre + QPointF(side * r * 0.72, -r * 0.72), r * 0.22, d.yellow, 0.8);
+    }
+    art.canvas.ellipse(centre, r * 0.82, r * 0.88, d.yellow);
+    art.canvas.ellipse(centre + QPointF(0, r * 0.42), r * 0.46, r * 0.34,
+                       mix(d.yellow, d.white, 0.6), 0.8);
+    art.canvas.polygon({centre + QPointF(-r * 0.16, r * 0.12), centre + QPointF(r * 0.16, r * 0.12),
+                        centre + QPointF(0, r * 0.3)},
+                       d.dark, 0.6);
+    QPainterPath mouth(centre + QPointF(-r * 0.3, r * 0.52));
+    mouth.quadTo(centre + QPointF(0, r * 0.9), centre + QPointF(r * 0.3, r * 0.52));
+    mouth.quadTo(centre + QPointF(0, r * 0.66), centre + QPointF(-r * 0.3, r * 0.52));
+    art.canvas.shape(mouth, d.red, 0.7);
+    QPainter& painter = art.canvas.painter();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(art.canvas.ink().line);
+    for (double side : {-1.0, 1.0}) {
+        painter.drawEllipse(centre + QPointF(side * r * 0.32, -r * 0.18), r * 0.07, r * 0.09);
+        QPainterPath brow(centre + QPointF(side * r * 0.5, -r * 0.34));
+        brow.quadTo(centre + QPointF(side * r * 0.3, -r * 0.44),
+                    centre + QPointF(side * r * 0.1, -r * 0.3));
+        art.canvas.stroke(brow, 0.6);
     }
 }
 

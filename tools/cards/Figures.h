@@ -68,5 +68,7 @@ void drawCloud(Art& art, QPointF centre, double width, const QColor& colour);
 void drawSunDisc(Art& art, QPointF centre, double r, bool face, int rays = 16);
 void drawMountains(Art& art, double baseY, const QColor& colour);
 void drawWings(Art& art, QPointF root, double span, const QColor& colour);
+// A lion's head, face on, with its mane.
+void drawLion(Art& art, QPointF centre, double r);
 
 } // namespace cards::figures

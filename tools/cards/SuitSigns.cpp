@@ -58,7 +58,7 @@ void drawSword(Art& art, QPointF hilt, QPointF tip, double bend, double scale) {
     const double length = QLineF(hilt, tip).length();
     const QPointF guard = bowed(hilt, tip, bend * length, 0.2);
     // Blade: both edges follow the bowed line from the guard to the point.
-    const double half = 4.2 * scale;
+    const double half = 5.4 * scale;
     QPolygonF left, right;
     constexpr int kSteps = 24;
     for (int i = 0; i <= kSteps; ++i) {
@@ -257,7 +257,7 @@ void swordPips(Art& art, int rank) {
                   0.9);
     }
     if (rank % 2 == 1) {
-        drawSword(art, QPointF(kPanelMiddle, 380), QPointF(kPanelMiddle, 26), 0.0, 1.0);
+        drawSword(art, QPointF(kPanelMiddle, 380), QPointF(kPanelMiddle, 26), 0.0, 1.3);
     } else {
         flower(art, QPointF(kPanelMiddle, 200), 20);
     }
