@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kOversample = 4;       // samples per pixel along each axis
 constexpr double kRadius = 0.45;     // disc radius as a share of the side
-constexpr double kEarthshine = 0.07; // light on the unlit part
+constexpr double kEarthshine = 0.05; // light on the unlit part
 constexpr double kTerminatorSoftness = 0.09;
 const QColor kSpace(0x0a, 0x0e, 0x22);
 
@@ -64,8 +64,8 @@ double albedo(double x, double y) {
     for (const Mare& m : kMaria) {
         const double dx = (x - m.x) / m.rx;
         const double dy = (y - m.y) / m.ry;
-        const double edge = noise(x * 9 + 3, y * 9 + 7) * 0.35;
-        value -= m.depth * (1.0 - smoothstep(0.55 + edge, 1.1 + edge, dx * dx + dy * dy));
+        const double edge = noise(x * 7 + 3, y * 7 + 7) * 0.5;
+        value -= m.depth * 0.85 * (1.0 - smoothstep(0.3 + edge, 1.4 + edge, dx * dx + dy * dy));
     }
     value += (noise(x * 14, y * 14) - 0.5) * 0.10 + (noise(x * 30 + 11, y * 30) - 0.5) * 0.06;
     // The bright young crater in the south and its rays.
