@@ -386,7 +386,7 @@ void wheel(Art& art) {
     const char* letters[] = {"T", "A", "R", "O"};
     const char* elements[] = {"\u263F", "\U0001F70D", "\U0001F714", "\U0001F704"};
     for (int i = 0; i < 4; ++i) {
-        const double a = -kPi / 2 + i * kPi / 2;
+        const double a = -kPi / 4 + i * kPi / 2;
         art.canvas.text(text(letters[i]), hub + QPointF(std::cos(a), std::sin(a)) * 77,
                         Face::SerifBold, 12, d.red);
         const double b = a + kPi / 4;
@@ -593,7 +593,11 @@ void tower(Art& art) {
     art.canvas.rect(QRectF(114, 296, 24, 40), d.dark);
     for (const QPointF& at : {QPointF(104, 190), QPointF(140, 190), QPointF(122, 240)}) {
         art.canvas.rect(QRectF(at.x() - 7, at.y() - 12, 14, 24), d.dark);
-        art.canvas.woodcut(text("\U0001F525"), QRectF(at.x() - 9, at.y() - 16, 18, 22), d.red);
+        QPainterPath flame(at + QPointF(0, -18));
+        flame.cubicTo(at + QPointF(10, -6), at + QPointF(9, 10), at + QPointF(0, 11));
+        flame.cubicTo(at + QPointF(-9, 10), at + QPointF(-10, -6), at + QPointF(0, -18));
+        art.canvas.shape(flame, d.red, 0.7);
+        art.canvas.ellipse(at + QPointF(0, 4), 3.5, 6, d.yellow, 0.0);
     }
     // The crown thrown off by the lightning.
     turned(art, QPointF(178, 100), 28, false, [&] {
@@ -738,7 +742,7 @@ void judgment(Art& art) {
     Person angel{{kMid, 84}, 0.95, d.blue, QColor(), d.yellow};
     angel.longHair = true;
     drawRobe(art, angel, 136);
-    drawCloud(art, QPointF(kMid, 138), 120, d.white);
+    drawCloud(art, QPointF(kMid, 150), 130, d.white);
     drawHead(art, angel);
     // The trumpet with its banner.
     art.canvas.polygon({{kMid + 8, 74}, {198, 148}, {208, 140}, {kMid + 10, 68}}, d.yellow);

@@ -384,6 +384,7 @@ void drawPillar(Art& art, double x, double top, double bottom, double width, con
 void drawCloud(Art& art, QPointF centre, double width, const QColor& colour) {
     const double r = width / 5.0;
     QPainterPath cloud;
+    cloud.setFillRule(Qt::WindingFill);
     cloud.addEllipse(centre + QPointF(-1.4 * r, 0.2 * r), 1.1 * r, 0.9 * r);
     cloud.addEllipse(centre + QPointF(-0.2 * r, -0.35 * r), 1.35 * r, 1.1 * r);
     cloud.addEllipse(centre + QPointF(1.2 * r, 0.1 * r), 1.15 * r, 0.95 * r);
