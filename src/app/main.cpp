@@ -1,4 +1,5 @@
 #include "app/StartProgram.h"
+#include "app/Windows.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velarcana"));
     // Windows hide into the tray; only "Exit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    app::registerWindows();
     if (!app::startProgram()) {
         return 0;
     }

@@ -67,6 +67,9 @@ struct ShellState {
     bool saliendo = false;
     bool cambioModulo = false;
     bool recargaCartaDia = false;
+    // Minutes since the Card of the Day window last drew its biorhythm bar; kept across its
+    // reloads.
+    int ticksBioCartaDia = 0;
 
     // Background window: uptime start, alert checks.
     runtime::DateValue horaInicio = 0.0;

@@ -1,0 +1,14 @@
+#include "app/Windows.h"
+
+#include "forms/Forms.h"
+#include "readings/FrmCartaDia.h"
+
+namespace app {
+
+void registerWindows() {
+    forms::Forms& windows = forms::Forms::instance();
+    windows.registerFactory(QString::fromLatin1(readings::FrmCartaDia::kName),
+                            [] { return new readings::FrmCartaDia; });
+}
+
+} // namespace app
