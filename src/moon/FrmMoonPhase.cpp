@@ -56,6 +56,7 @@ FrmMoonPhase::FrmMoonPhase()
     setMouseTracking(true);
     for (QLabel* label : {ui->LabelDetall, ui->LabelInfo, ui->LabelResum, ui->LabelAd}) {
         label->setFont(shell::sansSerifFont(kLabelPoints));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setStyleSheet(QStringLiteral("color: #f8f0dc;"));
         // Moves over the texts are theirs: only the window around them closes it.
         label->setMouseTracking(true);

@@ -40,6 +40,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -70,6 +71,7 @@ constexpr std::array<const char*, 12> kSignTexts = {
     "libra.txt", "escorpio.txt", "sagitario.txt", "capricornio.txt", "acuario.txt", "piscis.txt"};
 
 const QColor kBarGround(16, 22, 52);
+const QColor kBarScale(70, 80, 130); // the marks at 0 and at half way up and down
 const QColor kBarUp(0, 255, 0);
 const QColor kBarDown(255, 0, 0);
 
@@ -96,6 +98,11 @@ QPixmap averageBar(QSize box, runtime::Single average) {
     const int top = std::max(0, rowOf(std::max(0.0F, average), box.height()));
     const int bottom = std::min(box.height() - 1, rowOf(std::min(0.0F, average), box.height()));
     QPainter painter(&bar);
+    painter.setPen(QPen(kBarScale, 1, Qt::DotLine));
+    for (const double mark : {0.5, 0.0, -0.5}) {
+        const int row = rowOf(mark, box.height());
+        painter.drawLine(0, row, box.width() - 1, row);
+    }
     painter.fillRect(QRect(0, top, box.width(), bottom - top + 1),
                      average >= 0 ? kBarUp : kBarDown);
     return bar;
@@ -243,9 +250,6 @@ void FrmCartaDia::Form_Load() {
     CargarLuna();
     biorhythms::readBirthTime();
     biorhythms::readBirthDate();
-    if (!biorhythms::bioState().birthDateSet()) {
-        showWelcomeNotice();
-    }
     DrawBioMedia();
     if (s.recargaCartaDia) {
         setWindowStateCode(forms::vbNormal);
@@ -259,6 +263,10 @@ void FrmCartaDia::Form_Load() {
             setWindowStateCode(forms::vbNormal);
             Show();
         }
+    }
+    // After the window is up: the notice's slide takes about a second.
+    if (!biorhythms::bioState().birthDateSet()) {
+        showWelcomeNotice();
     }
     s.cargandoForm = false;
 }
@@ -435,7 +443,8 @@ void FrmCartaDia::ImageZod_MouseMove() {
         ui->TextZod->hide();
         return;
     }
-    if (zodHoverCount >= kHoverMoves || ++zodHoverCount < kHoverMoves) {
+    // The fifth move inside shows it; further moves change nothing.
+    if (zodHoverCount == kHoverMoves || ++zodHoverCount < kHoverMoves) {
         return;
     }
     const runtime::Integer sign = readingsState().numSigno;
@@ -468,7 +477,8 @@ void FrmCartaDia::ImgLuna_MouseMove() {
         unloadMoonDetail();
         return;
     }
-    if (moonHoverCount >= kHoverMoves || ++moonHoverCount < kHoverMoves) {
+    // The fifth move inside shows it; further moves change nothing.
+    if (moonHoverCount == kHoverMoves || ++moonHoverCount < kHoverMoves) {
         return;
     }
     auto& detail = forms::Forms::instance().get<moon::FrmMoonPhase>();
