@@ -15,6 +15,8 @@ constexpr int kMixChannels = 16;
 
 bool openAudio() {
     static const bool opened = [] {
+        // The program ends on SIGTERM like any desktop program; SDL would swallow it.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             return false;
         }
