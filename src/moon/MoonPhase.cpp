@@ -32,8 +32,8 @@ struct Arguments {
     double e, m, mp, f, om;
 };
 
-double seriesSum(const std::array<PeriodicTerm, 25>& series, const Arguments& a) {
-    double sum = 0.0;
+template <std::size_t N>
+double seriesSum(const std::array<PeriodicTerm, N>& series, const Arguments& a, double sum = 0.0) {
     for (const PeriodicTerm& t : series) {
         const double factor = t.ePower == 2 ? a.e * a.e : t.ePower == 1 ? a.e : 1.0;
         sum += t.coefficient * factor * std::sin(t.m * a.m + t.mp * a.mp + t.f * a.f + t.om * a.om);
@@ -51,9 +51,9 @@ double quarterCorrection(const Arguments& a) {
 double periodicTerms(runtime::Integer phase, const Arguments& a) {
     switch (phase) {
     case kNewMoon:
-        return seriesSum(phase_terms::kNewMoon, a);
+        return seriesSum(phase_terms::kNewFullTail, a, seriesSum(phase_terms::kNewMoonHead, a));
     case kFullMoon:
-        return seriesSum(phase_terms::kFullMoon, a);
+        return seriesSum(phase_terms::kNewFullTail, a, seriesSum(phase_terms::kFullMoonHead, a));
     case kFirstQuarter:
         return seriesSum(phase_terms::kQuarter, a) + quarterCorrection(a);
     case kLastQuarter:

@@ -4,7 +4,7 @@ namespace moon::phase_terms {
 
 // clang-format off
 //                          coefficient   M  M'  F  Om  E
-const std::array<PeriodicTerm, 25> kNewMoon = {{
+const std::array<PeriodicTerm, 7> kNewMoonHead = {{
     {-0.40720,  0,  1,  0, 0, 0},
     { 0.17241,  1,  0,  0, 0, 1},
     { 0.01608,  0,  2,  0, 0, 0},
@@ -12,28 +12,9 @@ const std::array<PeriodicTerm, 25> kNewMoon = {{
     { 0.00739, -1,  1,  0, 0, 1},
     {-0.00514,  1,  1,  0, 0, 1},
     { 0.00208,  2,  0,  0, 0, 2},
-    {-0.00111,  0,  1, -2, 0, 0},
-    {-0.00057,  0,  1,  2, 0, 0},
-    { 0.00056,  1,  2,  0, 0, 1},
-    {-0.00042,  0,  3,  0, 0, 0},
-    { 0.00042,  1,  0,  2, 0, 1},
-    { 0.00038,  1,  0, -2, 0, 1},
-    {-0.00024, -1,  2,  0, 0, 1},
-    {-0.00017,  0,  0,  0, 1, 0},
-    {-0.00007,  2,  1,  0, 0, 0},
-    { 0.00004,  0,  2, -2, 0, 0},
-    { 0.00004,  3,  0,  0, 0, 0},
-    { 0.00003,  1,  1, -2, 0, 0},
-    { 0.00003,  0,  2,  2, 0, 0},
-    {-0.00003,  1,  1,  2, 0, 0},
-    { 0.00003, -1,  1,  2, 0, 0},
-    {-0.00002, -1,  1, -2, 0, 0},
-    {-0.00002,  1,  3,  0, 0, 0},
-    { 0.00002,  0,  4,  0, 0, 0},
 }};
 
-// The full-moon series differs from the new-moon series in its first seven coefficients only.
-const std::array<PeriodicTerm, 25> kFullMoon = {{
+const std::array<PeriodicTerm, 7> kFullMoonHead = {{
     {-0.40614,  0,  1,  0, 0, 0},
     { 0.17302,  1,  0,  0, 0, 1},
     { 0.01614,  0,  2,  0, 0, 0},
@@ -41,6 +22,10 @@ const std::array<PeriodicTerm, 25> kFullMoon = {{
     { 0.00734, -1,  1,  0, 0, 1},
     {-0.00515,  1,  1,  0, 0, 1},
     { 0.00209,  2,  0,  0, 0, 2},
+}};
+
+// From the term in sin(M' - 2F) on, the new-moon and full-moon series are the same.
+const std::array<PeriodicTerm, 18> kNewFullTail = {{
     {-0.00111,  0,  1, -2, 0, 0},
     {-0.00057,  0,  1,  2, 0, 0},
     { 0.00056,  1,  2,  0, 0, 1},

@@ -13,8 +13,10 @@ struct PeriodicTerm {
 };
 
 // Meeus, Astronomical Algorithms, phases of the Moon: the new-moon, full-moon and quarter series.
-extern const std::array<PeriodicTerm, 25> kNewMoon;
-extern const std::array<PeriodicTerm, 25> kFullMoon;
+// The new-moon and full-moon series are their own first seven terms followed by a shared tail.
+extern const std::array<PeriodicTerm, 7> kNewMoonHead;
+extern const std::array<PeriodicTerm, 7> kFullMoonHead;
+extern const std::array<PeriodicTerm, 18> kNewFullTail;
 extern const std::array<PeriodicTerm, 25> kQuarter;
 
 // The planetary arguments A1..A14 (degrees: constant + rate.k + t2.T^2) and their corrections
