@@ -19,6 +19,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace shell {
@@ -76,7 +77,11 @@ void FrmToolTip::Form_Load() {
         return;
     }
     const double widthTwips = width() * platform::twipsPerPixelX();
-    const int left = pointer.x() - static_cast<int>(std::lround(widthTwips / 2));
+    // Centred over the pointer, but never cut off by the screen's edges (tray icons sit at the
+    // right edge).
+    const double screenWidth = platform::screenSizeTwips().width();
+    const int left = static_cast<int>(std::clamp<double>(pointer.x() - std::lround(widthTwips / 2),
+                                                         0.0, screenWidth - widthTwips));
     if (!s.tooltipVisible) {
         fillTexts();
         const int top = static_cast<int>(std::lround(screenHeight)) - kTopFromBottomTwips;

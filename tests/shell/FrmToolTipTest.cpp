@@ -81,6 +81,14 @@ TEST_F(FrmToolTipTest, OpensOnlyWithThePointerOnABottomTaskbar) {
     EXPECT_NEAR(tip.x() + tip.width() / 2.0, screen.width() / 2.0, 1.0) << "centred on the pointer";
 }
 
+TEST_F(FrmToolTipTest, StaysWhollyOnTheScreenNearItsRightEdge) {
+    platform::setCursorPosOverride(QPoint(screen.width() - 2, screen.height() - 2));
+    FrmToolTip& tip = forms::Forms::instance().get<FrmToolTip>();
+    ASSERT_TRUE(tip.isVisible());
+    EXPECT_LE(tip.x() + tip.width(), screen.width());
+    EXPECT_GE(tip.x() + tip.width(), screen.width() - 1);
+}
+
 TEST_F(FrmToolTipTest, WithTheTaskbarElsewhereItOpensWhereverThePointerIs) {
     shellState().barraAbajo = false;
     EXPECT_TRUE(openAt(0.2).isVisible());
