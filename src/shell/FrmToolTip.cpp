@@ -12,11 +12,11 @@
 #include "shell/FrmTimer.h"
 #include "shell/MoonPicture.h"
 #include "shell/ShellState.h"
+#include "shell/UiPictures.h"
 #include "shell/WeekdayPlanet.h"
 #include "shell/WindowFonts.h"
 #include "ui_FrmToolTip.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 
 #include <algorithm>
@@ -125,14 +125,7 @@ void FrmToolTip::mouseMoveEvent(QMouseEvent* event) {
 
 void FrmToolTip::paintEvent(QPaintEvent* event) {
     forms::Form::paintEvent(event);
-    // The window's own background: a night sky, darker toward the bottom.
-    QPainter painter(this);
-    QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0.0, QColor(38, 34, 92));
-    sky.setColorAt(1.0, QColor(10, 12, 40));
-    painter.fillRect(rect(), sky);
-    painter.setPen(QColor(150, 140, 220));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    QPainter(this).drawPixmap(0, 0, uiPicture(kPicToolTip));
 }
 
 } // namespace shell
