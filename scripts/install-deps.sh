@@ -11,6 +11,7 @@ packages=(
     liberfa-dev libgif-dev fp-utils
     fonts-dejavu-core fonts-liberation fonts-symbola
     xvfb xauth trayer x11-utils xdotool imagemagick
+    xdg-utils xchm
 )
 
 missing=()
