@@ -1,7 +1,6 @@
 #include "app/Windows.h"
 
 #include "forms/Forms.h"
-#include "readings/FrmCalendar.h"
 #include "readings/FrmCartaDia.h"
 
 namespace app {
@@ -10,8 +9,6 @@ void registerWindows() {
     forms::Forms& windows = forms::Forms::instance();
     windows.registerFactory(QString::fromLatin1(readings::FrmCartaDia::kName),
                             [] { return new readings::FrmCartaDia; });
-    windows.registerFactory(QString::fromLatin1(readings::FrmCalendar::kName),
-                            [] { return new readings::FrmCalendar; });
 }
 
 } // namespace app

@@ -13,6 +13,10 @@ struct ReadingsState {
     runtime::Integer numSigno = 0;
     // The program folder followed by "\signos\", set by the fixed table's display.
     QString rutaSignos;
+    // The Oracle's background tune: the device of the open tune (0 = none) and the MIDI file
+    // last chosen in its file dialog.
+    runtime::Long midiId = 0;
+    QString archivoMidi;
 };
 
 ReadingsState& readingsState();

@@ -1,0 +1,64 @@
+#include "readings/OracleMusic.h"
+
+#include "platform/Music.h"
+#include "readings/ReadingsState.h"
+#include "runtime/EventLoop.h"
+#include "runtime/ProgramFolder.h"
+
+#include <QTimer>
+
+namespace readings {
+namespace {
+
+platform::MciDeviceId openDevice() {
+    return static_cast<platform::MciDeviceId>(readingsState().midiId);
+}
+
+} // namespace
+
+bool musicIsOn(const QString& soundAmbient) {
+    return soundAmbient.isEmpty() || soundAmbient == kMusicOn;
+}
+
+QString tuneToPlay(const QString& songAmbient) {
+    return songAmbient.isEmpty() ? runtime::programFolder() + kDefaultTune : songAmbient;
+}
+
+void tocarMidi(const QString& tunePath, QTimer& timerMidi) {
+    ReadingsState& r = readingsState();
+    platform::MusicPlayer& player = platform::musicPlayer();
+    if (r.midiId != 0) {
+        player.close(openDevice());
+        r.midiId = 0;
+    }
+    const platform::MciDeviceId id = player.open(tunePath);
+    runtime::DoEvents();
+    r.midiId = static_cast<runtime::Long>(id);
+    player.play(id);
+    timerMidi.start();
+}
+
+void pararMidi(QTimer& timerMidi) {
+    platform::musicPlayer().closeAll();
+    readingsState().midiId = 0;
+    timerMidi.stop();
+}
+
+void restartTuneAtEnd() {
+    if (readingsState().midiId == 0) {
+        return;
+    }
+    platform::MusicPlayer& player = platform::musicPlayer();
+    if (player.statusMode(openDevice()) == platform::kMciModeStop) {
+        player.seekToStart(openDevice());
+        player.play(openDevice());
+    }
+}
+
+void stopTuneAtUnload() {
+    platform::MusicPlayer& player = platform::musicPlayer();
+    player.stop(openDevice());
+    player.close(openDevice());
+}
+
+} // namespace readings

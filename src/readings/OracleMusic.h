@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QTimer;
+
+namespace readings {
+
+// "SoundAmbient": "syp" when the music was switched on, "nop" when off.
+inline const QString kSoundAmbientKey = QStringLiteral("SoundAmbient");
+inline const QString kSongAmbientKey = QStringLiteral("SongAmbient");
+inline const QString kMusicOn = QStringLiteral("syp");
+inline const QString kMusicOff = QStringLiteral("nop");
+inline const QString kDefaultTune = QStringLiteral("\\ambiente.mid");
+
+// "syp" and an empty value mean music on; any other value off.
+bool musicIsOn(const QString& soundAmbient);
+// The tune to play: "SongAmbient" when set, else the program folder's "\ambiente.mid".
+QString tuneToPlay(const QString& songAmbient);
+
+// Plays the tune from its start, closing the one open before, and switches on the timer that
+// restarts it at its end. Pending events run between opening the tune and playing it.
+void tocarMidi(const QString& tunePath, QTimer& timerMidi);
+// Stops all music ("close all") and the restart timer.
+void pararMidi(QTimer& timerMidi);
+// The restart timer's tick: a tune that reached its end plays again from its start.
+void restartTuneAtEnd();
+// Stops and closes the open tune; the identifier stays, so the restart timer finds nothing
+// to restart until the next tocarMidi.
+void stopTuneAtUnload();
+
+} // namespace readings
