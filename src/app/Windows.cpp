@@ -1,6 +1,7 @@
 #include "app/Windows.h"
 
 #include "forms/Forms.h"
+#include "readings/FrmCalendar.h"
 #include "readings/FrmCartaDia.h"
 
 namespace app {
@@ -9,6 +10,8 @@ void registerWindows() {
     forms::Forms& windows = forms::Forms::instance();
     windows.registerFactory(QString::fromLatin1(readings::FrmCartaDia::kName),
                             [] { return new readings::FrmCartaDia; });
+    windows.registerFactory(QString::fromLatin1(readings::FrmCalendar::kName),
+                            [] { return new readings::FrmCalendar; });
 }
 
 } // namespace app

@@ -1,0 +1,425 @@
+#include "readings/FrmCalendar.h"
+
+#include "moon/MoonCalendar.h"
+#include "moon/MoonCycle.h"
+#include "moon/MoonPhase.h"
+#include "moon/MoonState.h"
+#include "platform/TimeZoneInfo.h"
+#include "readings/CardRules.h"
+#include "readings/MensajeCarta.h"
+#include "readings/ReadingsState.h"
+#include "readings/SignDisplay.h"
+#include "readings/SignPeriods.h"
+#include "runtime/Clock.h"
+#include "runtime/MessageBox.h"
+#include "runtime/ProgramFolder.h"
+#include "runtime/SystemFormats.h"
+#include "runtime/TextFile.h"
+#include "shell/FrmTimer.h"
+#include "shell/RotarImagen.h"
+#include "shell/Settings.h"
+#include "shell/SharedTables.h"
+#include "shell/ShellState.h"
+#include "shell/UiPictures.h"
+#include "shell/WindowFonts.h"
+#include "ui_FrmCalendar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <array>
+
+namespace readings {
+namespace {
+
+const QString kSignChangeTip = QStringLiteral("Change of sign, click for further information.");
+const QString kCardBack = QStringLiteral("\\amenores\\reverso.jpg");
+
+// The main windows this one hands over to.
+const QString kFrmBio = QStringLiteral("frmBio");
+const QString kFrmName = QStringLiteral("FrmName");
+const QString kFrmoracle = QStringLiteral("Frmoracle");
+const QString kFrmCartaDia = QStringLiteral("FrmCartaDia");
+const QString kFrmVelarcana = QStringLiteral("frmVelarcana");
+
+// Sign texts of "\sigtxt\" by sign index.
+constexpr std::array<const char*, 12> kSignTexts = {
+    "aries.txt", "tauro.txt",    "geminis.txt",   "cancer.txt",      "leo.txt",     "virgo.txt",
+    "libra.txt", "escorpio.txt", "sagitario.txt", "capricornio.txt", "acuario.txt", "piscis.txt"};
+
+constexpr runtime::DateValue kLocalNoon = 0.5;
+constexpr runtime::Long kWaxingUpToHalfAngle = 90;
+constexpr runtime::Long kQuarterHalfAngle = 100;
+constexpr int kHalfAnglePerPicture = 6;
+constexpr int kUnturnedBorder = 4; // pixels on the right and at the bottom
+
+// Each control by name, so that the boxes the window opens keep their own look.
+const QString kLook = QStringLiteral(
+    "QLabel#LabelZod { color: #f8f0dc; }"
+    "QLabel#LblFecha, QLabel#LabelFase { color: #c8c0e8; }"
+    "QLineEdit#TxtFecha { color: #20180f; background: #f8f0dc; border: 1px solid #e0b84c;"
+    " border-radius: 4px; padding: 2px 4px; }"
+    "QPlainTextEdit#TextZod { color: #20180f; background: #f8f0dc; border: 1px solid #e0b84c;"
+    " border-radius: 4px; padding: 2px; }"
+    "QPushButton#CmdSalir { border: none; background: transparent; }");
+
+// The runtime's number-to-text conversion: a blank in the sign position of a positive number.
+QString withSignPosition(int number) {
+    return (number < 0 ? QString() : QStringLiteral(" ")) + QString::number(number);
+}
+
+QString wholePercent(double value) {
+    return runtime::formatNumber(value, QStringLiteral("###"));
+}
+
+// Universal time to local time with the zone state in force now, as the moon conversions do;
+// unchanged when the zone cannot be determined.
+runtime::DateValue universalToLocal(runtime::DateValue universal) {
+    platform::TimeZoneInformation info;
+    switch (platform::GetTimeZoneInformation(info)) {
+    case platform::TIME_ZONE_ID_UNKNOWN:
+    case platform::TIME_ZONE_ID_STANDARD:
+        return runtime::addMinutes(universal, -static_cast<long long>(info.Bias));
+    case platform::TIME_ZONE_ID_DAYLIGHT:
+        return runtime::addMinutes(universal,
+                                   -(static_cast<long long>(info.Bias) + info.DaylightBias));
+    default:
+        return universal;
+    }
+}
+
+bool isLeftClick(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton &&
+           static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+}
+
+} // namespace
+
+FrmCalendar::FrmCalendar()
+    : shell::ModuleForm(QString::fromLatin1(kName), QStringLiteral("Another Day...")),
+      MnuBio(addGoToItem(QStringLiteral("MnuBio"), QStringLiteral("Biorhythms"), kFrmBio)),
+      MnuNom(addGoToItem(QStringLiteral("MnuNom"), QStringLiteral("Names"), kFrmName)),
+      MnuOracul(addGoToItem(QStringLiteral("MnuOracul"), QStringLiteral("Oracle"), kFrmoracle)),
+      MnuCdia(addGoToItem(QStringLiteral("MnuCdia"), QStringLiteral("Card of Day"), kFrmCartaDia)),
+      MnuNum(addGoToItem(QStringLiteral("MnuNum"), QStringLiteral("Numbers"), kFrmVelarcana)),
+      MnuSal(MnuSalir), ui(std::make_unique<Ui::FrmCalendar>()) {
+    ui->setupUi(this);
+    setFixedSize(size());
+    MnuAbout->setText(QStringLiteral("About"));
+    MnuIr->setTitle(QStringLiteral("Ir a..."));
+    MnuSal->setObjectName(QStringLiteral("MnuSal"));
+    disconnect(MnuSal, &QAction::triggered, this, nullptr);
+    connect(MnuSal, &QAction::triggered, this, &FrmCalendar::MnuSal_Click);
+    styleControls();
+    connectControls();
+}
+
+FrmCalendar::~FrmCalendar() = default;
+
+void FrmCalendar::styleControls() {
+    setStyleSheet(kLook);
+    ui->Calendar1->setFont(shell::arialFont(9));
+    for (QWidget* text : {static_cast<QWidget*>(ui->LblFecha), static_cast<QWidget*>(ui->TxtFecha),
+                          static_cast<QWidget*>(ui->LabelFase)}) {
+        text->setFont(shell::sansSerifFont(9));
+    }
+    ui->LabelZod->setFont(shell::sansSerifFont(11, true));
+    ui->TextZod->setFont(shell::sansSerifFont(9));
+    for (QLabel* centred :
+         {ui->LabelZod, ui->LabelFase, ui->Imgfechasel, ui->ImageZod, ui->ImgLuna}) {
+        centred->setAlignment(Qt::AlignCenter);
+    }
+    ui->ImgLuna->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QPixmap back(runtime::programPath(kCardBack));
+    if (!back.isNull()) {
+        ui->Imgfechasel->setPixmap(
+            back.scaled(ui->Imgfechasel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    ui->ImageAlert->setPixmap(shell::uiPicture(QStringLiteral("alert")));
+    ui->ARButtonBio->setPicture(shell::uiPicture(QStringLiteral("biorhythms")));
+    ui->CmdSalir->setIcon(QIcon(shell::uiPicture(QStringLiteral("minimize"))));
+    ui->CmdSalir->setIconSize(ui->CmdSalir->size());
+    ui->TextZod->setReadOnly(true);
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(ui->ImageAlert), static_cast<QWidget*>(ui->LabelFase),
+          static_cast<QWidget*>(ui->TextZod)}) {
+        hidden->hide();
+    }
+    for (QWidget* clickable :
+         {static_cast<QWidget*>(ui->Imgfechasel), static_cast<QWidget*>(ui->ImageAlert),
+          static_cast<QWidget*>(ui->ImageZod), static_cast<QWidget*>(ui->CmdSalir)}) {
+        clickable->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void FrmCalendar::connectControls() {
+    connect(ui->Calendar1, &QCalendarWidget::clicked, this, &FrmCalendar::Calendar1_Click);
+    connect(ui->ARButtonHoy, &QPushButton::clicked, this, &FrmCalendar::ARButtonHoy_Click);
+    connect(ui->ARButtonNom, &QPushButton::clicked, this, &FrmCalendar::ARButtonNom_Click);
+    connect(ui->ARButtonOra, &QPushButton::clicked, this, &FrmCalendar::ARButtonOra_Click);
+    connect(ui->ARButtonNum, &QPushButton::clicked, this, &FrmCalendar::ARButtonNum_Click);
+    connect(ui->ARButtonBio, &QPushButton::clicked, this, &FrmCalendar::ARButtonBio_Click);
+    connect(ui->CmdSalir, &QPushButton::clicked, this, &FrmCalendar::CmdSalir_Click);
+    for (QLabel* watched : {ui->Imgfechasel, ui->ImageZod, ui->ImageAlert}) {
+        watched->installEventFilter(this);
+    }
+}
+
+void FrmCalendar::loadModule() {
+    // Started here, no other window has set the hemisphere yet: the saved one holds.
+    shell::ShellState& s = shell::shellState();
+    if (s.hemisferioSel.isEmpty()) {
+        const QString saved =
+            shell::readOption(shell::LeerHemisferio, QStringLiteral("Hemisferio"));
+        s.hemisferioSel =
+            saved == QLatin1String("Sur") ? QStringLiteral("Sur") : QStringLiteral("Norte");
+    }
+    ui->Calendar1->setSelectedDate(runtime::toQDate(runtime::Today()));
+}
+
+void FrmCalendar::Calendar1_Click() {
+    ++lecturas;
+    ui->ImageAlert->hide();
+    ui->ImageAlert->setToolTip(QString());
+    instanteCambio.reset();
+    textoEstacion.clear();
+    const runtime::DateValue chosen = runtime::fromQDate(ui->Calendar1->selectedDate());
+    showDateText(chosen);
+    showCard(chosen);
+    signOfDate(chosen);
+    moonOfDate(chosen);
+    ui->LabelFase->show();
+}
+
+void FrmCalendar::showDateText(runtime::DateValue chosen) {
+    ui->TxtFecha->setText(
+        runtime::localWeekdayName(runtime::weekdayOf(chosen)) + QStringLiteral(" , ") +
+        moon::MonthToName(static_cast<runtime::Integer>(runtime::monthOf(chosen))) +
+        withSignPosition(runtime::dayOf(chosen)) + QStringLiteral(" of") +
+        withSignPosition(runtime::yearOf(chosen)));
+}
+
+void FrmCalendar::showCard(runtime::DateValue chosen) {
+    shell::ShellState& s = shell::shellState();
+    cartaFecha = cardOfDateText(runtime::shortDateText(chosen));
+    s.numCarta = cartaFecha;
+    const QPixmap picture(cardPicturePath(cartaFecha, s.tipoCarta));
+    ui->Imgfechasel->setPixmap(picture.isNull()
+                                   ? QPixmap()
+                                   : picture.scaled(ui->Imgfechasel->size(), Qt::KeepAspectRatio,
+                                                    Qt::SmoothTransformation));
+    shell::tituloCarta();
+    ui->Imgfechasel->setToolTip(cartaFecha >= 1 ? s.TitulosCartas[cartaFecha - 1] : QString());
+}
+
+void FrmCalendar::signOfDate(runtime::DateValue chosen) {
+    shell::cargarSignosEs();
+    shell::cargarSignosEn();
+    // Local noon of the day, tested against the universal-time periods without conversion.
+    const auto period = findSignPeriod(chosen + kLocalNoon);
+    if (!period) {
+        mostrarSigno(chosen, this);
+        return;
+    }
+    showSignPeriod(*period, chosen);
+}
+
+void FrmCalendar::showSignPeriod(const SignPeriod& period, runtime::DateValue chosen) {
+    const shell::ShellState& s = shell::shellState();
+    const runtime::Integer sign = period.sign;
+    ui->ImageZod->setPixmap(
+        QPixmap(runtime::programPath(QStringLiteral("\\signos\\") + s.signosEs[sign] + "_sm.gif")));
+    ui->LabelZod->setText(s.signosEn[sign]);
+    ui->ImageZod->setToolTip(periodRangeText(period));
+    readingsState().numSigno = sign;
+    if (const auto change = signChangeOn(period, chosen)) {
+        ui->ImageAlert->show();
+        ui->ImageAlert->setToolTip(kSignChangeTip);
+        instanteCambio = *change;
+    }
+    textoEstacion =
+        seasonText(runtime::monthOf(chosen),
+                   !s.hemisferioSel.isEmpty() && s.hemisferioSel != QLatin1String("Norte"));
+}
+
+void FrmCalendar::ImageAlert_Click() {
+    if (!instanteCambio) {
+        return;
+    }
+    const runtime::DateValue local = universalToLocal(*instanteCambio);
+    moon::MoonState& m = moon::moonState();
+    m.horaLocalTxt = runtime::longTimeText(local);
+    runtime::MsgBox(signChangeMessage(runtime::shortDateText(local), m.horaLocalTxt, textoEstacion),
+                    runtime::vbInformation, QStringLiteral("Info"));
+}
+
+runtime::Integer FrmCalendar::moonPictureOfHalfAngle(runtime::Long halfAngle) {
+    if (halfAngle <= kHalfAnglePerPicture) {
+        return 0;
+    }
+    return static_cast<runtime::Integer>(
+        std::min<runtime::Long>((halfAngle - 1) / kHalfAnglePerPicture, kLastMoonPicture));
+}
+
+void FrmCalendar::moonOfDate(runtime::DateValue chosen) {
+    const unsigned reading = lecturas;
+    const runtime::DateValue d = chosen + kLocalNoon;
+    moon::MoonCycle(d);
+    const double illumination = moon::moonState().iluminacionLuna;
+    // The lunation searches let other clicks run; a newer reading then owns the display.
+    const auto halfAngle =
+        static_cast<runtime::Long>(runtime::roundHalfEven(moon::PhaseAngle(d) / 2.0));
+    const QString percent = wholePercent(illumination * 100) + QLatin1Char('%');
+    QString tip;
+    if (percent == QLatin1String("100%")) {
+        tip = QStringLiteral("Full Moon");
+    } else if (percent == QLatin1String("%")) {
+        tip = QStringLiteral("New Moon");
+    } else if (percent == QLatin1String("50%") && halfAngle < kQuarterHalfAngle) {
+        tip = QStringLiteral("First Quarter");
+    } else if (percent == QLatin1String("50%") && halfAngle > kQuarterHalfAngle) {
+        tip = QStringLiteral("Last Quarter");
+    } else {
+        tip = phaseText(d, halfAngle, illumination);
+    }
+    if (reading != lecturas) {
+        return;
+    }
+    ui->ImgLuna->setToolTip(tip);
+    QImage box(ui->ImgLuna->size(), QImage::Format_ARGB32);
+    box.fill(Qt::transparent);
+    const QImage picture(runtime::programPath(
+        QStringLiteral("\\lunagif\\moon%1.gif").arg(moonPictureOfHalfAngle(halfAngle))));
+    if (!picture.isNull()) {
+        QPainter painter(&box);
+        painter.drawImage(0, 0, picture);
+    }
+    if (shell::shellState().hemisferioSel == QLatin1String("Sur")) {
+        shell::RotarImagen(box, 1, 0, 0, box.width() - kUnturnedBorder,
+                           box.height() - kUnturnedBorder);
+    }
+    ui->ImgLuna->setPixmap(QPixmap::fromImage(box));
+}
+
+QString FrmCalendar::phaseText(runtime::DateValue d, runtime::Long halfAngle,
+                               double illumination) const {
+    const QString name = moon::PhaseName(d);
+    if (halfAngle > kWaxingUpToHalfAngle) {
+        const runtime::Single q =
+            shell::FrmTimer::Porcentaje(runtime::roundHalfEven(100 - illumination * 100), 100);
+        const QString whole = wholePercent(q);
+        if (whole.isEmpty()) {
+            return QStringLiteral("Full Moon");
+        }
+        if (whole == QLatin1String("100")) {
+            return QStringLiteral("New Moon");
+        }
+        return name + QStringLiteral(": ") + runtime::formatNumber(q, QStringLiteral("0.00")) +
+               QStringLiteral("% of New");
+    }
+    if (wholePercent(illumination * 100).isEmpty()) {
+        return QStringLiteral("New Moon");
+    }
+    return name + QStringLiteral(": ") +
+           runtime::formatNumber(illumination * 100, QStringLiteral("0.00")) +
+           QStringLiteral("% of Full");
+}
+
+void FrmCalendar::Imgfechasel_Click() {
+    shell::ShellState& s = shell::shellState();
+    s.numCarta = cartaFecha;
+    s.clickCarta = true;
+    mensajeCarta();
+    s.clickCarta = false;
+}
+
+void FrmCalendar::ImageZod_MouseDown() {
+    // Before the first reading the picture is empty and the shared sign belongs to another
+    // window.
+    if (lecturas == 0) {
+        return;
+    }
+    const runtime::Integer sign = readingsState().numSigno;
+    if (sign < 0 || sign >= static_cast<runtime::Integer>(kSignTexts.size())) {
+        return;
+    }
+    const auto lines = runtime::readLines(
+        runtime::programPath(QStringLiteral("\\sigtxt\\") + QLatin1String(kSignTexts[sign])));
+    // A missing description shows nothing rather than an empty box.
+    if (!lines) {
+        return;
+    }
+    ui->TextZod->setPlainText(lines->join(QLatin1Char('\n')));
+    ui->TextZod->show();
+    ui->TextZod->raise();
+}
+
+void FrmCalendar::ImageZod_MouseUp() {
+    ui->TextZod->hide();
+}
+
+void FrmCalendar::ARButtonHoy_Click() {
+    switchTo(kFrmCartaDia);
+}
+
+void FrmCalendar::ARButtonNom_Click() {
+    switchTo(kFrmName);
+}
+
+void FrmCalendar::ARButtonOra_Click() {
+    switchTo(kFrmoracle);
+}
+
+void FrmCalendar::ARButtonNum_Click() {
+    switchTo(kFrmVelarcana);
+}
+
+void FrmCalendar::ARButtonBio_Click() {
+    switchTo(kFrmBio);
+}
+
+void FrmCalendar::CmdSalir_Click() {
+    hideToTray();
+}
+
+void FrmCalendar::MnuSal_Click() {
+    UnloadAllForms();
+}
+
+bool FrmCalendar::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == ui->ImageZod) {
+        if (type == QEvent::MouseButtonPress) {
+            ImageZod_MouseDown();
+        } else if (type == QEvent::MouseButtonRelease) {
+            ImageZod_MouseUp();
+        }
+    } else if (isLeftClick(watched, event)) {
+        if (watched == ui->Imgfechasel) {
+            Imgfechasel_Click();
+        } else if (watched == ui->ImageAlert) {
+            ImageAlert_Click();
+        }
+    }
+    return shell::ModuleForm::eventFilter(watched, event);
+}
+
+void FrmCalendar::paintEvent(QPaintEvent* event) {
+    shell::ModuleForm::paintEvent(event);
+    if (background.isNull()) {
+        const QPixmap picture = shell::uiPicture(QStringLiteral("cardofday-background"));
+        background = picture.isNull() ? QPixmap() : picture.scaled(size());
+    }
+    QPainter painter(this);
+    if (background.isNull()) {
+        painter.fillRect(rect(), QColor(23, 29, 63));
+    } else {
+        painter.drawPixmap(0, 0, background);
+    }
+}
+
+} // namespace readings

@@ -1,0 +1,549 @@
+#include "readings/FrmCalendar.h"
+
+#include "app/Windows.h"
+#include "forms/Forms.h"
+#include "moon/MoonCycle.h"
+#include "moon/MoonPhase.h"
+#include "moon/MoonState.h"
+#include "readings/ReadingsState.h"
+#include "runtime/MessageBox.h"
+#include "runtime/SystemFormats.h"
+#include "shell/ProgramEnd.h"
+#include "shell/ShellState.h"
+#include "support/FakeClock.h"
+#include "support/FakeShell.h"
+#include "support/FakeSoundPlayer.h"
+#include "support/FakeTimeZone.h"
+#include "support/FakeTray.h"
+#include "support/TempProgramFolder.h"
+
+#include <QBuffer>
+#include <QCalendarWidget>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+using readings::FrmCalendar;
+using runtime::makeDate;
+using runtime::makeDateTime;
+
+namespace {
+
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+const QColor kBlue(0, 0, 255);
+
+// A picture of one colour, or red above and blue below when `split`.
+QByteArray pictureBytes(QColor colour, QSize size = QSize(24, 24), bool split = false) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    if (split) {
+        QPainter(&image).fillRect(0, size.height() / 2, size.width(), size.height() / 2, kBlue);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QColor centreColour(const QLabel* label) {
+    const QImage image = label->pixmap().toImage();
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+// The first day of 2016 onwards whose local noon passes the test.
+runtime::DateValue firstDayWhere(const std::function<bool(runtime::DateValue)>& test) {
+    for (runtime::DateValue day = makeDate(2016, 1, 1); day < makeDate(2017, 1, 1); day += 1) {
+        if (test(day + 0.5)) {
+            return day;
+        }
+    }
+    ADD_FAILURE() << "no such day in 2016";
+    return makeDate(2016, 1, 1);
+}
+
+double illuminationAt(runtime::DateValue d) {
+    moon::MoonCycle(d);
+    return moon::moonState().iluminacionLuna;
+}
+
+long halfAngleAt(runtime::DateValue d) {
+    return std::lround(std::nearbyint(moon::PhaseAngle(d) / 2.0));
+}
+
+// A main window for the switching targets: it only keeps the shell's behaviour.
+class TargetWindow : public shell::ModuleForm {
+public:
+    explicit TargetWindow(const QString& name) : shell::ModuleForm(name, name) {}
+};
+
+} // namespace
+
+class FrmCalendarTest : public testing::Test {
+protected:
+    void SetUp() override {
+        shell::resetShellState();
+        moon::resetMoonState();
+        readings::resetReadingsState();
+        shell::shellState().modoMinimizar = "systray";
+        runtime::setLocale(kEnglish);
+        runtime::setDialogScript([this](const runtime::DialogCall& call, QString&) {
+            boxes.push_back(call);
+            clickCartaDuringBox = shell::shellState().clickCarta;
+            return runtime::vbOK;
+        });
+        shell::setProgramEnd([this] { ++programEnds; });
+        app::registerWindows();
+    }
+    void TearDown() override {
+        forms::Forms::instance().reset();
+        settle();
+        shell::setProgramEnd(nullptr);
+        runtime::setDialogScript(nullptr);
+        runtime::setLocale(kEnglish);
+    }
+
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void settings(const QByteArray& lines) {
+        folder.write("opciones.ini", "[opciones]\r\n" + lines);
+    }
+    FrmCalendar& open() {
+        return *static_cast<FrmCalendar*>(forms::Forms::instance().load(FrmCalendar::kName));
+    }
+    FrmCalendar* loaded() const {
+        return static_cast<FrmCalendar*>(forms::Forms::instance().find(FrmCalendar::kName));
+    }
+    void reopen() {
+        forms::Forms::instance().reset();
+        settle();
+    }
+    template <class T = QLabel> static T* control(FrmCalendar& w, const char* name) {
+        T* found = w.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    static void choose(FrmCalendar& w, runtime::DateValue day) {
+        control<QCalendarWidget>(w, "Calendar1")->setSelectedDate(runtime::toQDate(day));
+        w.Calendar1_Click();
+    }
+    static QString dateText(FrmCalendar& w) { return control<QLineEdit>(w, "TxtFecha")->text(); }
+    void writeAriesSpring() const {
+        folder.write("fechas-db/piscis.txt", "2016/02/19 05:34:00 - 2016/03/20 04:30:00\r\n");
+        folder.write("fechas-db/aries.txt", "2016/03/20 04:30:01 - 2016/04/19 15:29:02\r\n");
+        folder.write("fechas-db/tauro.txt", "2016/04/19 15:29:03 - 2016/05/20 14:36:00\r\n");
+        folder.write("fechas-db/geminis.txt", "2016/05/20 14:36:01 - 2016/06/20 22:33:59\r\n");
+        folder.write("fechas-db/cancer.txt", "2016/06/20 22:34:00 - 2016/07/22 09:30:00\r\n");
+    }
+
+    testing_support::TempProgramFolder folder;
+    testing_support::FakeTray tray;
+    testing_support::FakeSoundPlayer sound;
+    testing_support::FakeShell desktop;
+    std::optional<testing_support::FakeTimeZone> zone{std::in_place, 0, 0, 0};
+    testing_support::FakeClock clock{makeDateTime({2016, 7, 24, 12, 0, 0})};
+    std::vector<runtime::DialogCall> boxes;
+    bool clickCartaDuringBox = false;
+    int programEnds = 0;
+};
+
+TEST_F(FrmCalendarTest, LoadShowsTodayInTheCalendarButReadsNothingYet) {
+    folder.write("amenores/reverso.jpg", pictureBytes(kGreen));
+    FrmCalendar& w = open();
+    EXPECT_EQ(w.windowTitle(), "Another Day...");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(tray.onlyIcon().tip, "");
+    EXPECT_FALSE(shell::shellState().cargandoForm);
+    EXPECT_EQ(control<QCalendarWidget>(w, "Calendar1")->selectedDate(), QDate(2016, 7, 24));
+    EXPECT_EQ(dateText(w), "");
+    EXPECT_EQ(centreColour(control(w, "Imgfechasel")), kGreen) << "the card back";
+    EXPECT_EQ(control(w, "Imgfechasel")->toolTip(), "");
+    EXPECT_TRUE(control(w, "ImageZod")->pixmap().isNull());
+    EXPECT_EQ(control(w, "LabelZod")->text(), "");
+    EXPECT_TRUE(control(w, "ImgLuna")->pixmap().isNull());
+    EXPECT_FALSE(control(w, "LabelFase")->isVisible());
+    EXPECT_FALSE(control(w, "ImageAlert")->isVisible());
+    EXPECT_EQ(shell::shellState().numCarta, 0);
+
+    w.Imgfechasel_Click();
+    EXPECT_TRUE(boxes.empty()) << "no card before the first reading";
+}
+
+TEST_F(FrmCalendarTest, TrayMenuHasItsOwnCaptionsAndTheOtherFiveWindows) {
+    FrmCalendar& w = open();
+    EXPECT_EQ(w.MnuAbout->text(), "About");
+    EXPECT_EQ(w.MnuIr->title(), "Ir a...");
+    EXPECT_EQ(w.MnuSal->objectName(), "MnuSal");
+    EXPECT_EQ(w.MnuSal->text(), "Exit");
+    QStringList goTo;
+    QStringList names;
+    for (const QAction* item : w.MnuIr->actions()) {
+        goTo << item->text();
+        names << item->objectName();
+    }
+    EXPECT_EQ(goTo, QStringList({"Biorhythms", "Names", "Oracle", "Card of Day", "Numbers"}));
+    EXPECT_EQ(names, QStringList({"MnuBio", "MnuNom", "MnuOracul", "MnuCdia", "MnuNum"}));
+    const QList<QAction*> top = w.MnuIcon->actions();
+    ASSERT_EQ(top.size(), 5);
+    EXPECT_EQ(top[0], w.MnuAbout);
+    EXPECT_EQ(top[2]->menu(), w.MnuIr);
+    EXPECT_TRUE(top[3]->isSeparator());
+    EXPECT_EQ(top[4], w.MnuSal);
+}
+
+TEST_F(FrmCalendarTest, StartsHiddenWithTrueOrVerdadero) {
+    const std::pair<QByteArray, bool> cases[] = {
+        {"True", false}, {"Verdadero", false}, {"False", true}, {"", true}};
+    for (const auto& [value, shown] : cases) {
+        settings("Iniciar Minimizado=" + value + "\r\n");
+        FrmCalendar& w = open();
+        EXPECT_EQ(w.isVisible(), shown) << value.constData();
+        EXPECT_EQ(tray.iconCount(), 1);
+        reopen();
+    }
+}
+
+TEST_F(FrmCalendarTest, DateTextInTheSystemLanguageWithTheEnglishMonth) {
+    const std::tuple<QLocale, runtime::DateValue, const char*> cases[] = {
+        {kEnglish, makeDate(2016, 7, 24), "Sunday , July 24 of 2016"},
+        {kEnglish, makeDate(2026, 12, 9), "Wednesday , December 9 of 2026"},
+        {kSpanish, makeDate(2016, 7, 24), "domingo , July 24 of 2016"},
+    };
+    for (const auto& [locale, day, expected] : cases) {
+        runtime::setLocale(locale);
+        FrmCalendar& w = open();
+        choose(w, day);
+        EXPECT_EQ(dateText(w), expected);
+        EXPECT_TRUE(control(w, "LabelFase")->isVisible());
+        reopen();
+    }
+}
+
+TEST_F(FrmCalendarTest, CalendarClickRunsTheReading) {
+    FrmCalendar& w = open();
+    auto* calendar = control<QCalendarWidget>(w, "Calendar1");
+    calendar->setSelectedDate(QDate(2016, 7, 24));
+    emit calendar->clicked(QDate(2016, 7, 24));
+    EXPECT_EQ(dateText(w), "Sunday , July 24 of 2016");
+}
+
+TEST_F(FrmCalendarTest, CardOfTheChosenDateByTheCardOfTheDayRule) {
+    folder.write("imagenes/mundo22.jpg", pictureBytes(kRed));
+    folder.write("imagenes3/mundo22.jpg", pictureBytes(kBlue));
+    folder.write("imagenes3/emperatriz3.jpg", pictureBytes(kGreen));
+    struct Case {
+        QLocale locale;
+        const char* deck;
+        runtime::DateValue day;
+        runtime::Integer card;
+        const char* title;
+        QColor colour;
+    };
+    const Case cases[] = {
+        {kSpanish, "marsellaone", makeDate(2016, 7, 24), 22, "XXII. The World", kRed},
+        {kEnglish, "oldones", makeDate(2016, 7, 24), 22, "XXII. The World", kBlue},
+        {kSpanish, "oldones", makeDate(1999, 9, 28), 3, "III. The Empress", kGreen},
+        {kSpanish, "marsellaone", makeDate(1999, 9, 28), 3, "III. The Empress", QColor()},
+    };
+    for (const Case& c : cases) {
+        runtime::setLocale(c.locale);
+        shell::shellState().tipoCarta = c.deck;
+        FrmCalendar& w = open();
+        choose(w, c.day);
+        QLabel* card = control(w, "Imgfechasel");
+        EXPECT_EQ(w.cartaFecha, c.card);
+        EXPECT_EQ(shell::shellState().numCarta, c.card);
+        EXPECT_EQ(card->toolTip(), c.title);
+        EXPECT_EQ(centreColour(card), c.colour) << c.deck << " " << c.title;
+
+        boxes.clear();
+        shell::shellState().numCarta = 7;
+        w.Imgfechasel_Click();
+        ASSERT_EQ(boxes.size(), 1U);
+        EXPECT_EQ(boxes[0].title, c.title);
+        EXPECT_TRUE(clickCartaDuringBox);
+        EXPECT_FALSE(shell::shellState().clickCarta);
+        EXPECT_EQ(shell::shellState().numCarta, c.card);
+        reopen();
+    }
+}
+
+TEST_F(FrmCalendarTest, SignFromThePeriodFilesWithItsRangeAsTooltip) {
+    writeAriesSpring();
+    folder.write("signos/Aries_sm.gif", pictureBytes(kGreen));
+    FrmCalendar& w = open();
+    choose(w, makeDate(2016, 4, 1));
+    EXPECT_EQ(control(w, "LabelZod")->text(), "Aries");
+    EXPECT_EQ(control(w, "ImageZod")->toolTip(), "March 20/April 19") << "no sign name in front";
+    EXPECT_EQ(centreColour(control(w, "ImageZod")), kGreen);
+    EXPECT_EQ(readings::readingsState().numSigno, 0);
+    EXPECT_FALSE(control(w, "ImageAlert")->isVisible()) << "the middle of a period";
+    EXPECT_EQ(control(w, "ImageAlert")->toolTip(), "");
+    w.ImageAlert_Click();
+    EXPECT_TRUE(boxes.empty());
+
+    choose(w, makeDate(2016, 5, 3));
+    EXPECT_EQ(control(w, "LabelZod")->text(), "Taurus");
+    EXPECT_TRUE(control(w, "ImageZod")->pixmap().isNull()) << "a missing picture is skipped";
+    EXPECT_EQ(control(w, "ImageZod")->toolTip(), "April 19/May 20");
+    EXPECT_EQ(readings::readingsState().numSigno, 1);
+}
+
+TEST_F(FrmCalendarTest, NoPeriodFileHoldsTheDateTheFixedTableDecides) {
+    writeAriesSpring();
+    folder.write("fechas-db/escorpio.txt", "not a period\r\n");
+    FrmCalendar& w = open();
+    choose(w, makeDate(2016, 4, 1));
+    const std::tuple<runtime::DateValue, const char*, const char*, runtime::Integer> cases[] = {
+        {makeDate(2016, 12, 21), "Sagittarius", "November 22/December 21", 8},
+        {makeDate(2016, 12, 22), "Capricorn", "December 22/January 19", 9},
+        {makeDate(2030, 3, 20), "Pisces", "February 19/March 20", 11},
+    };
+    for (const auto& [day, sign, range, index] : cases) {
+        choose(w, day);
+        EXPECT_EQ(control(w, "LabelZod")->text(), sign);
+        EXPECT_EQ(control(w, "ImageZod")->toolTip(), range);
+        EXPECT_EQ(readings::readingsState().numSigno, index);
+        EXPECT_FALSE(control(w, "ImageAlert")->isVisible()) << sign;
+    }
+}
+
+TEST_F(FrmCalendarTest, SignChangeMarkerTellsTheBoundaryInLocalTimeWithTheSeason) {
+    writeAriesSpring();
+    struct Case {
+        runtime::DateValue day;
+        QByteArray hemisphere;
+        runtime::Long bias;
+        runtime::Long daylightBias;
+        runtime::Long zoneResult;
+        const char* message;
+    };
+    const Case cases[] = {
+        {makeDate(2016, 3, 20), "Norte", -60, -60, 1,
+         "Change of sign along the day 3/20/2016 at 5:30:01 AM (local time).\r\n"
+         "At this time begins the Spring!"},
+        {makeDate(2016, 3, 20), "Norte", -60, -60, 2,
+         "Change of sign along the day 3/20/2016 at 6:30:01 AM (local time).\r\n"
+         "At this time begins the Spring!"},
+        {makeDate(2016, 4, 19), "", 300, 0, 0,
+         "Change of sign along the day 4/19/2016 at 10:29:02 AM (local time).\r\n"},
+        {makeDate(2016, 6, 20), "Sur", -120, 0, 0,
+         "Change of sign along the day 6/21/2016 at 12:33:59 AM (local time).\r\n"
+         "At this time begins the Winter!"},
+        {makeDate(2016, 3, 20), "Sur", 0, 0, -1,
+         "Change of sign along the day 3/20/2016 at 4:30:01 AM (local time).\r\n"
+         "At this time begins the Autumn!"},
+    };
+    for (const Case& c : cases) {
+        zone.emplace(c.bias, c.daylightBias, c.zoneResult);
+        settings("Hemisferio=" + c.hemisphere + "\r\n");
+        boxes.clear();
+        FrmCalendar& w = open();
+        choose(w, c.day);
+        QLabel* alert = control(w, "ImageAlert");
+        EXPECT_TRUE(alert->isVisible());
+        EXPECT_EQ(alert->toolTip(), "Change of sign, click for further information.");
+        w.ImageAlert_Click();
+        ASSERT_EQ(boxes.size(), 1U);
+        EXPECT_EQ(boxes[0].prompt, c.message);
+        EXPECT_EQ(boxes[0].title, "Info");
+        EXPECT_EQ(boxes[0].style, runtime::vbInformation);
+        EXPECT_TRUE(QString(c.message).contains(moon::moonState().horaLocalTxt));
+
+        choose(w, makeDate(2016, 4, 2));
+        EXPECT_FALSE(alert->isVisible()) << "each click replaces the whole reading";
+        EXPECT_EQ(alert->toolTip(), "");
+        reopen();
+        shell::resetShellState();
+        shell::shellState().modoMinimizar = "systray";
+    }
+}
+
+TEST_F(FrmCalendarTest, HemisphereSetByAnotherWindowHoldsOverTheSavedOne) {
+    writeAriesSpring();
+    settings("Hemisferio=Sur\r\n");
+    shell::shellState().hemisferioSel = "Norte";
+    FrmCalendar& w = open();
+    choose(w, makeDate(2016, 3, 20));
+    w.ImageAlert_Click();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_TRUE(boxes[0].prompt.endsWith("At this time begins the Spring!"));
+}
+
+TEST_F(FrmCalendarTest, SignTextWhileTheButtonIsHeldOnTheSignPicture) {
+    writeAriesSpring();
+    folder.write("sigtxt/aries.txt", "Aries, the ram.\r\nFirst sign.\r\n");
+    FrmCalendar& w = open();
+    auto* text = control<QPlainTextEdit>(w, "TextZod");
+    w.ImageZod_MouseDown();
+    EXPECT_FALSE(text->isVisible()) << "no sign shown before the first reading";
+    choose(w, makeDate(2016, 4, 1));
+    QLabel* sign = control(w, "ImageZod");
+    EXPECT_FALSE(text->isVisible());
+    const QPointF at(sign->rect().center());
+    QMouseEvent press(QEvent::MouseButtonPress, at, sign->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(sign, &press);
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_EQ(text->toPlainText(), "Aries, the ram.\nFirst sign.");
+    QMouseEvent release(QEvent::MouseButtonRelease, at, sign->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(sign, &release);
+    EXPECT_FALSE(text->isVisible());
+
+    choose(w, makeDate(2016, 5, 3));
+    w.ImageZod_MouseDown();
+    EXPECT_FALSE(text->isVisible()) << "no description file for Taurus: nothing to show";
+}
+
+TEST_F(FrmCalendarTest, MoonPictureOfHalfThePhaseAngle) {
+    const std::pair<runtime::Long, runtime::Integer> cases[] = {
+        {0, 0},    {6, 0},    {7, 1},    {12, 1},   {13, 2},   {90, 14},
+        {174, 28}, {175, 29}, {180, 29}, {181, 29}, {200, 29},
+    };
+    for (const auto& [halfAngle, picture] : cases) {
+        EXPECT_EQ(FrmCalendar::moonPictureOfHalfAngle(halfAngle), picture) << halfAngle;
+    }
+}
+
+TEST_F(FrmCalendarTest, FullMoonAtLocalNoonAndThePhaseTextOtherwise) {
+    folder.write("lunagif/moon14.gif", pictureBytes(kGreen, QSize(64, 64)));
+    const runtime::DateValue full = firstDayWhere([](runtime::DateValue noon) {
+        return illuminationAt(noon) >= 0.995 && halfAngleAt(noon) == 90;
+    });
+    const runtime::DateValue crescent = firstDayWhere([](runtime::DateValue noon) {
+        const double lit = illuminationAt(noon);
+        return lit > 0.1 && lit < 0.4 && halfAngleAt(noon) < 90;
+    });
+    const runtime::DateValue waning = firstDayWhere([](runtime::DateValue noon) {
+        const double lit = illuminationAt(noon);
+        return lit > 0.6 && lit < 0.9 && halfAngleAt(noon) > 100;
+    });
+    const runtime::DateValue dark =
+        firstDayWhere([](runtime::DateValue noon) { return illuminationAt(noon) < 0.005; });
+    FrmCalendar& w = open();
+    QLabel* moonPicture = control(w, "ImgLuna");
+
+    choose(w, full);
+    EXPECT_EQ(moonPicture->toolTip(), "Full Moon");
+    EXPECT_EQ(moonPicture->pixmap().toImage().pixelColor(10, 10), kGreen) << "moon14.gif";
+
+    choose(w, crescent);
+    const QString lit = runtime::formatNumber(illuminationAt(crescent + 0.5) * 100, "0.00");
+    EXPECT_EQ(moonPicture->toolTip(), "Waxing Crescent: " + lit + "% of Full");
+
+    choose(w, waning);
+    const double dim = std::nearbyint(100 - illuminationAt(waning + 0.5) * 100);
+    EXPECT_EQ(moonPicture->toolTip(), moon::PhaseName(waning + 0.5) + ": " +
+                                          runtime::formatNumber(dim, "0.00") + "% of New");
+
+    choose(w, dark);
+    EXPECT_EQ(moonPicture->toolTip(), "New Moon");
+    EXPECT_EQ(moonPicture->pixmap().toImage().pixelColor(10, 10).alpha(), 0)
+        << "a missing picture shows nothing";
+}
+
+TEST_F(FrmCalendarTest, SouthernHemisphereTurnsEveryMoonPictureUpsideDown) {
+    for (int k = 0; k <= FrmCalendar::kLastMoonPicture; ++k) {
+        folder.write(QString("lunagif/moon%1.gif").arg(k), pictureBytes(kRed, QSize(64, 64), true));
+    }
+    const std::pair<QByteArray, QColor> cases[] = {{"Norte", kRed}, {"Sur", kBlue}};
+    for (const auto& [hemisphere, top] : cases) {
+        settings("Hemisferio=" + hemisphere + "\r\n");
+        FrmCalendar& w = open();
+        for (const runtime::DateValue day :
+             {makeDate(2016, 7, 1), makeDate(2016, 7, 9), makeDate(2016, 7, 20)}) {
+            choose(w, day);
+            const QImage shown = control(w, "ImgLuna")->pixmap().toImage();
+            EXPECT_EQ(shown.pixelColor(10, 10), top) << hemisphere.constData();
+            EXPECT_EQ(shown.pixelColor(66, 66).alpha(), 0) << "the last 4 rows stay in place";
+        }
+        reopen();
+        shell::resetShellState();
+        shell::shellState().modoMinimizar = "systray";
+    }
+}
+
+TEST_F(FrmCalendarTest, AClickDuringTheMoonSearchOwnsTheDisplay) {
+    FrmCalendar& w = open();
+    const runtime::DateValue first = makeDate(2016, 7, 19);
+    const runtime::DateValue second = makeDate(2016, 7, 5);
+    choose(w, second);
+    const QString secondTip = control(w, "ImgLuna")->toolTip();
+    choose(w, first);
+    ASSERT_NE(control(w, "ImgLuna")->toolTip(), secondTip);
+
+    bool nested = false;
+    QMetaObject::invokeMethod(
+        &w,
+        [&] {
+            nested = true;
+            choose(w, second);
+        },
+        Qt::QueuedConnection);
+    choose(w, first);
+    ASSERT_TRUE(nested) << "the moon search lets the second click run";
+    EXPECT_EQ(dateText(w), "Tuesday , July 5 of 2016");
+    EXPECT_EQ(control(w, "ImgLuna")->toolTip(), secondTip) << "not the moon of the first date";
+}
+
+TEST_F(FrmCalendarTest, ButtonsAndMenuSwitchToTheOtherWindows) {
+    for (const char* name : {"FrmCartaDia", "FrmName", "Frmoracle", "frmVelarcana", "frmBio"}) {
+        forms::Forms::instance().registerFactory(name, [name] { return new TargetWindow(name); });
+    }
+    const std::pair<const char*, const char*> cases[] = {
+        {"ARButtonHoy", "FrmCartaDia"}, {"ARButtonNom", "FrmName"},
+        {"ARButtonOra", "Frmoracle"},   {"ARButtonNum", "frmVelarcana"},
+        {"ARButtonBio", "frmBio"},      {"MnuCdia", "FrmCartaDia"},
+        {"MnuNom", "FrmName"},          {"MnuOracul", "Frmoracle"},
+        {"MnuNum", "frmVelarcana"},     {"MnuBio", "frmBio"},
+    };
+    for (const auto& [trigger, target] : cases) {
+        settings("Background Sound=SiBgSound\r\nIniciar Minimizado=True\r\n");
+        sound.played.clear();
+        FrmCalendar& w = open();
+        if (QString(trigger).startsWith("Mnu")) {
+            w.findChild<QAction*>(trigger)->trigger();
+        } else {
+            control<QPushButton>(w, trigger)->click();
+        }
+        settle();
+        EXPECT_EQ(loaded(), nullptr) << trigger;
+        forms::Form* next = forms::Forms::instance().find(target);
+        ASSERT_NE(next, nullptr) << trigger;
+        EXPECT_TRUE(next->isVisible()) << "shown even when it starts minimised";
+        EXPECT_EQ(tray.iconCount(), 1) << trigger;
+        EXPECT_EQ(sound.played.size(), 1) << "boop on the real unload";
+        reopen();
+    }
+}
+
+TEST_F(FrmCalendarTest, MinimizeHidesIntoTheTrayAndExitEndsTheProgramSilently) {
+    settings("Background Sound=SiBgSound\r\n");
+    FrmCalendar& w = open();
+    w.CmdSalir_Click();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(loaded(), &w);
+    EXPECT_EQ(tray.iconCount(), 1);
+
+    w.MnuSal->trigger();
+    EXPECT_TRUE(forms::Forms::instance().loaded().isEmpty());
+    EXPECT_TRUE(shell::shellState().saliendo);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(tray.iconCount(), 0);
+    EXPECT_TRUE(sound.played.isEmpty());
+}
