@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 
+#include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
 #include "readings/FrmCalendar.h"
 #include "readings/FrmCartaDia.h"
@@ -12,6 +13,8 @@ void registerWindows() {
                             [] { return new readings::FrmCartaDia; });
     windows.registerFactory(QString::fromLatin1(readings::FrmCalendar::kName),
                             [] { return new readings::FrmCalendar; });
+    windows.registerFactory(QString::fromLatin1(biorhythms::frmBio::kName),
+                            [] { return new biorhythms::frmBio; });
 }
 
 } // namespace app

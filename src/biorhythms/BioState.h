@@ -39,6 +39,23 @@ struct BioState {
     QString bioMediaTexto;       // its day-quality words
     bool fechaBioFijada = false; // the study date is pinned; while false it follows today
 
+    // The Biorhythms window.
+    bool dibujarSecundario =
+        false;                // "Dibujar secundario" is "1": the chart draws the second profile
+    int contadorTimerBio = 0; // 30-second ticks since the study date last followed today
+    bool avisoNacMostrado = false;   // the birth-date help notice was shown in this stay
+    runtime::Integer origenSnap = 0; // where the snapshot comes from, 0 the window's chart
+
+    // The second profile drawn in the chart: its birth month name, day and year texts, its birth
+    // date (day/month/year) and time of day, and its lived days at the window's study date.
+    QString mesPerfil;
+    QString diaPerfil;
+    QString anioPerfil;
+    QString mesNumero;
+    QString fechaNac2;
+    double horaNac2 = 0.0;
+    runtime::Single diasVividos2 = 0.0F;
+
     bool birthDateSet() const { return !(diaNac == 1 && mesNac == 1 && anioNac == 1900); }
 };
 

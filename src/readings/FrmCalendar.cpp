@@ -338,6 +338,11 @@ void FrmCalendar::Imgfechasel_Click() {
 }
 
 void FrmCalendar::ImageZod_MouseDown() {
+    // Before the first reading the picture is empty and the shared sign belongs to another
+    // window.
+    if (lecturas == 0) {
+        return;
+    }
     const runtime::Integer sign = readingsState().numSigno;
     if (sign < 0 || sign >= static_cast<runtime::Integer>(kSignTexts.size())) {
         return;

@@ -388,9 +388,11 @@ TEST_F(FrmCalendarTest, SignTextWhileTheButtonIsHeldOnTheSignPicture) {
     writeAriesSpring();
     folder.write("sigtxt/aries.txt", "Aries, the ram.\r\nFirst sign.\r\n");
     FrmCalendar& w = open();
+    auto* text = control<QPlainTextEdit>(w, "TextZod");
+    w.ImageZod_MouseDown();
+    EXPECT_FALSE(text->isVisible()) << "no sign shown before the first reading";
     choose(w, makeDate(2016, 4, 1));
     QLabel* sign = control(w, "ImageZod");
-    auto* text = control<QPlainTextEdit>(w, "TextZod");
     EXPECT_FALSE(text->isVisible());
     const QPointF at(sign->rect().center());
     QMouseEvent press(QEvent::MouseButtonPress, at, sign->mapToGlobal(at), Qt::LeftButton,

@@ -1,0 +1,212 @@
+#include "biorhythms/BioChart.h"
+
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QValueAxis>
+
+#include <array>
+
+namespace biorhythms {
+namespace {
+
+// The four cycles' colours, as the bars show them; further lines repeat them.
+const std::array<QColor, 4> kLineColours = {QColor(0, 255, 0), QColor(255, 0, 255),
+                                            QColor(0, 255, 255), QColor(255, 255, 0)};
+constexpr int kDefaultWidth = 8;
+// Pen widths count quarter pixels, so that the widest lines stay lines.
+constexpr double kPixelsPerWidth = 0.25;
+const QColor kGround(16, 22, 52);
+const QColor kGrid(70, 80, 130);
+const QColor kText(230, 225, 210);
+
+Qt::PenStyle penStyleOf(int style) {
+    switch (style) {
+    case 2:
+        return Qt::DashLine;
+    case 3:
+        return Qt::DotLine;
+    case 4:
+        return Qt::DashDotLine;
+    case 5:
+        return Qt::DashDotDotLine;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+} // namespace
+
+BioChart::BioChart(QWidget* parent)
+    : QChartView(parent), m_rowAxis(new QBarCategoryAxis), m_valueAxis(new QValueAxis) {
+    auto* plot = new QChart;
+    plot->setBackgroundBrush(kGround);
+    plot->setMargins(QMargins(4, 4, 4, 4));
+    m_valueAxis->setRange(-1.0, 1.0);
+    m_valueAxis->setTickCount(5);
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(m_rowAxis), static_cast<QAbstractAxis*>(m_valueAxis)}) {
+        axis->setLabelsColor(kText);
+        axis->setGridLineColor(kGrid);
+        axis->setLinePenColor(kGrid);
+    }
+    plot->addAxis(m_rowAxis, Qt::AlignBottom);
+    plot->addAxis(m_valueAxis, Qt::AlignLeft);
+    plot->legend()->setLabelColor(kText);
+    plot->legend()->setVisible(false);
+    setChart(plot);
+    setRenderHint(QPainter::Antialiasing);
+}
+
+BioChart::Pen BioChart::defaultPen(int series) {
+    Pen pen;
+    pen.legend = QStringLiteral("C%1").arg(series);
+    pen.width = kDefaultWidth;
+    pen.colour = kLineColours[static_cast<std::size_t>(series - 1) % kLineColours.size()];
+    return pen;
+}
+
+void BioChart::setRowCount(int rows) {
+    rows = std::max(0, rows);
+    while (m_labels.size() > rows) {
+        m_labels.removeLast();
+    }
+    while (m_labels.size() < rows) {
+        m_labels.append(QString::number(m_labels.size() + 1));
+    }
+    m_row = std::clamp(m_row, 1, std::max(1, rows));
+    redrawLabels();
+    redrawLines();
+}
+
+void BioChart::setColumnCount(int columns) {
+    m_pens.clear();
+    for (int series = 1; series <= columns; ++series) {
+        m_pens.append(defaultPen(series));
+    }
+    redrawLines();
+}
+
+void BioChart::setChartData(const Table& table) {
+    m_table = table;
+    redrawLines();
+}
+
+runtime::Single BioChart::data(int row, int column) const {
+    if (row < 1 || row > m_table.size() || column < 1 || column > m_table[row - 1].size()) {
+        return 0.0F;
+    }
+    return m_table[row - 1][column - 1];
+}
+
+void BioChart::setChartType(int type) {
+    m_type = type;
+    redrawLines();
+}
+
+void BioChart::setRow(int row) {
+    if (row >= 1 && row <= rowCount()) {
+        m_row = row;
+    }
+}
+
+void BioChart::setRowLabel(const QString& label) {
+    if (m_row >= 1 && m_row <= rowCount()) {
+        m_labels[m_row - 1] = label;
+        redrawLabels();
+    }
+}
+
+QString BioChart::rowLabel(int row) const {
+    return row >= 1 && row <= rowCount() ? m_labels[row - 1] : QString();
+}
+
+void BioChart::setLegendVisible(bool visible) {
+    m_legendVisible = visible;
+    chart()->legend()->setVisible(visible);
+}
+
+void BioChart::setLegendLocationType(int type) {
+    m_legendLocation = type;
+    chart()->legend()->setAlignment(type == kLegendTopLeft ? Qt::AlignTop : Qt::AlignBottom);
+}
+
+void BioChart::setLegendTextHorizontalAlignment(int alignment) {
+    m_legendAlignment = alignment;
+    chart()->legend()->setMarkerShape(alignment == kAlignRight ? QLegend::MarkerShapeRectangle
+                                                               : QLegend::MarkerShapeDefault);
+}
+
+void BioChart::setSeriesLegendText(int series, const QString& text) {
+    if (validSeries(series)) {
+        m_pens[series - 1].legend = text;
+        redrawLines();
+    }
+}
+
+QString BioChart::seriesLegendText(int series) const {
+    return validSeries(series) ? m_pens[series - 1].legend : QString();
+}
+
+void BioChart::setSeriesPenWidth(int series, int width) {
+    if (validSeries(series)) {
+        m_pens[series - 1].width = width;
+        redrawLines();
+    }
+}
+
+int BioChart::seriesPenWidth(int series) const {
+    return validSeries(series) ? m_pens[series - 1].width : 0;
+}
+
+void BioChart::setSeriesPenColor(int series, const QColor& colour) {
+    if (validSeries(series)) {
+        m_pens[series - 1].colour = colour;
+        redrawLines();
+    }
+}
+
+QColor BioChart::seriesPenColor(int series) const {
+    return validSeries(series) ? m_pens[series - 1].colour : QColor();
+}
+
+void BioChart::setSeriesPenStyle(int series, int style) {
+    if (validSeries(series)) {
+        m_pens[series - 1].style = style;
+        redrawLines();
+    }
+}
+
+int BioChart::seriesPenStyle(int series) const {
+    return validSeries(series) ? m_pens[series - 1].style : 0;
+}
+
+void BioChart::redrawLines() {
+    QChart* plot = chart();
+    plot->removeAllSeries();
+    if (m_type != kLine2d) {
+        return;
+    }
+    for (int column = 1; column <= columnCount(); ++column) {
+        const Pen& pen = m_pens[column - 1];
+        auto* line = new QLineSeries;
+        line->setName(pen.legend);
+        for (int row = 1; row <= rowCount(); ++row) {
+            line->append(row - 1, data(row, column));
+        }
+        line->setPen(
+            QPen(pen.colour, std::max(1.0, pen.width * kPixelsPerWidth), penStyleOf(pen.style)));
+        plot->addSeries(line);
+        line->attachAxis(m_rowAxis);
+        line->attachAxis(m_valueAxis);
+    }
+}
+
+void BioChart::redrawLabels() {
+    m_rowAxis->clear();
+    m_rowAxis->append(m_labels);
+}
+
+} // namespace biorhythms

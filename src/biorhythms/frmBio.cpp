@@ -1,0 +1,578 @@
+#include "biorhythms/frmBio.h"
+
+#include "biorhythms/BioRule.h"
+#include "biorhythms/BioState.h"
+#include "biorhythms/BirthData.h"
+#include "forms/Forms.h"
+#include "runtime/Clock.h"
+#include "runtime/EventLoop.h"
+#include "runtime/MessageBox.h"
+#include "runtime/ProgramFolder.h"
+#include "runtime/SystemFormats.h"
+#include "runtime/TextFile.h"
+#include "shell/BioStudyDate.h"
+#include "shell/FrmTimer.h"
+#include "shell/Notif.h"
+#include "shell/Settings.h"
+#include "shell/SharedTables.h"
+#include "shell/ShellState.h"
+#include "shell/UiPictures.h"
+#include "shell/WindowFonts.h"
+#include "ui_frmBio.h"
+
+#include <QMouseEvent>
+
+namespace biorhythms {
+namespace {
+
+const QString kProfilesFile = QStringLiteral("\\perfiles.txt");
+const QString kBirthTimeAdvice =
+    QStringLiteral("If you know your time of birth put it (Biorhythms will be more accurate), if "
+                   "not leave it to 12:00.");
+const QString kTooFewProfiles =
+    QStringLiteral("To use this feature must be more than one saved profile");
+const QString kSystray = QStringLiteral("systray");
+
+// The windows this one opens or hands over to.
+const QString kFrmName = QStringLiteral("FrmName");
+const QString kFrmoracle = QStringLiteral("Frmoracle");
+const QString kFrmCartaDia = QStringLiteral("FrmCartaDia");
+const QString kFrmCalendar = QStringLiteral("FrmCalendar");
+const QString kFrmVelarcana = QStringLiteral("frmVelarcana");
+const QString kFrmCompaTab = QStringLiteral("FrmCompaTab");
+const QString kFormSnap = QStringLiteral("FormSnap");
+const QString kFrmProfiles = QStringLiteral("FrmProfiles");
+
+const QString kLook = QStringLiteral(
+    "QGroupBox { border: 1px solid #e0b84c; border-radius: 4px; margin-top: 8px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #e0b84c; }"
+    "QLabel#PicBio { border: 1px solid #e0b84c; }"
+    "QLineEdit, QComboBox, QDateEdit { color: #20180f; background: #f8f0dc; }");
+
+// One profile line: name, birth date "Month/day/year", birth time "h:mm".
+struct ProfileLine {
+    QString name;
+    QString month;
+    QString day;
+    QString year;
+    QString time;
+};
+
+std::optional<ProfileLine> profileLine(const QString& line) {
+    const QStringList fields = line.split(QLatin1Char(','));
+    if (fields.size() < 3) {
+        return std::nullopt;
+    }
+    const QStringList date = fields[1].split(QLatin1Char('/'));
+    if (date.size() < 3) {
+        return std::nullopt;
+    }
+    return ProfileLine{fields[0], date[0], date[1], date[2], fields[2]};
+}
+
+QStringList profileLines() {
+    QStringList lines =
+        runtime::readLines(runtime::programPath(kProfilesFile)).value_or(QStringList());
+    lines.removeAll(QString());
+    return lines;
+}
+
+int monthNumber(const MonthTable& names, const QString& name) {
+    for (std::size_t month = 1; month < names.size(); ++month) {
+        if (names[month] == name) {
+            return static_cast<int>(month);
+        }
+    }
+    return 0;
+}
+
+std::optional<int> wholeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+void playUrl() {
+    QString sound = QStringLiteral("Url.wav");
+    shell::tocarSonido(sound);
+}
+
+} // namespace
+
+QString birthTimeCaption(int hour, int minute) {
+    return QStringLiteral("Time: %1%2%3")
+        .arg(hour)
+        .arg(minute < 10 ? QStringLiteral(":0") : QStringLiteral(":"))
+        .arg(minute);
+}
+
+frmBio::frmBio()
+    : shell::ModuleForm(QString::fromLatin1(kName), QStringLiteral("Biorhythms")),
+      TimerButton(new QTimer(this)), TimerBio(new QTimer(this)), MnuGo(new QMenu(this)),
+      ui(std::make_unique<Ui::frmBio>()) {
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Biorhythms"));
+    setFixedSize(size());
+    buildMenus();
+    styleControls();
+    connectControls();
+    TimerButton->setInterval(kButtonTickMs);
+    TimerBio->setInterval(kBioTickMs);
+    TimerBio->start();
+}
+
+frmBio::~frmBio() {
+    shell::setBioStudyDateSource(nullptr);
+}
+
+void frmBio::buildMenus() {
+    MnuAbout->setText(QStringLiteral("About"));
+    disconnect(MnuAbout, &QAction::triggered, this, nullptr);
+    disconnect(MnuOpIco, &QAction::triggered, this, nullptr);
+    connect(MnuAbout, &QAction::triggered, this, &frmBio::MnuAboutBio_Click);
+    connect(MnuOpIco, &QAction::triggered, this, &frmBio::MnuOpIcoBio_Click);
+    const std::array<std::array<QString, 4>, 5> targets = {{
+        {QStringLiteral("MnuNom"), QStringLiteral("Names"), QStringLiteral("MnuNom2"), kFrmName},
+        {QStringLiteral("MnuOracul"), QStringLiteral("Oracle"), QStringLiteral("MnuOracul2"),
+         kFrmoracle},
+        {QStringLiteral("MnuCdia"), QStringLiteral("Card of Day"), QStringLiteral("MnuCdia2"),
+         kFrmCartaDia},
+        {QStringLiteral("MnuOtroDia"), QStringLiteral("Another Day"), QStringLiteral("MnuOtroDia2"),
+         kFrmCalendar},
+        {QStringLiteral("MnuNum"), QStringLiteral("Numbers"), QStringLiteral("MnuNum2"),
+         kFrmVelarcana},
+    }};
+    MnuGo->setObjectName(QStringLiteral("MnuGo"));
+    for (const auto& [trayName, caption, menuName, target] : targets) {
+        addGoToItem(trayName, caption, target);
+        QAction* item = MnuGo->addAction(QStringLiteral("...") + caption);
+        item->setObjectName(menuName);
+        connect(item, &QAction::triggered, this, [this, target = target] { switchTo(target); });
+    }
+    QAction* bye = MnuGo->addAction(QStringLiteral("Exit"));
+    bye->setObjectName(QStringLiteral("Mnubye"));
+    connect(bye, &QAction::triggered, this, &frmBio::Mnubye_Click);
+}
+
+void frmBio::styleControls() {
+    setStyleSheet(kLook);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(23, 29, 63));
+    colours.setColor(QPalette::WindowText, QColor(248, 240, 220));
+    setPalette(colours);
+    setFont(shell::arialFont(9));
+    for (QLabel* big : {ui->lblDayBirth, ui->lblMonthBirth, ui->lblYearBirth, ui->lblDayBio,
+                        ui->lblMonthBio, ui->lblYearBio}) {
+        big->setFont(shell::arialFont(11, true));
+    }
+    for (QLabel* bold : {ui->LabelFis, ui->LabelEmo, ui->LabelInte, ui->LabelInt, ui->lblDays,
+                         ui->LabelMedia, ui->LblRest}) {
+        bold->setFont(shell::arialFont(9, true));
+    }
+    ui->CmdArrowLeft->setPicture(shell::uiPicture(QStringLiteral("arrow-left")));
+    ui->CmdArrowRight->setPicture(shell::uiPicture(QStringLiteral("arrow-right")));
+    ui->ImageHoy->setPixmap(shell::uiPicture(QStringLiteral("today")));
+    ui->ImageHoy->setScaledContents(true);
+    const std::array<std::pair<QLabel*, QLabel*>, 4> arrows = {{
+        {ui->Fisascmini, ui->Fisdescmini},
+        {ui->Emoascmini, ui->Emodescmini},
+        {ui->Inteascmini, ui->Intedescmini},
+        {ui->Intuascmini, ui->Intudescmini},
+    }};
+    for (const auto& [up, down] : arrows) {
+        up->setPixmap(shell::uiPicture(QStringLiteral("trend-up")));
+        down->setPixmap(shell::uiPicture(QStringLiteral("trend-down")));
+        up->setToolTip(QStringLiteral("Upward trend"));
+        down->setToolTip(QStringLiteral("Downward trend"));
+        up->setScaledContents(true);
+        down->setScaledContents(true);
+        up->hide();
+        down->hide();
+    }
+
+    // Design values of the bars and their labels.
+    const std::array<std::tuple<DateScroll*, int, int, int>, 8> bars = {{
+        {ui->vsbDayBirth, 1, 31, 1},
+        {ui->vsbMonthBirth, 1, 12, 1},
+        {ui->vsbYearBirth, 1900, 2100, 1900},
+        {ui->vsbDayBio, 1, 31, 12},
+        {ui->vsbMonthBio, 1, 12, 1},
+        {ui->vsbYearBio, 1900, 2100, 1900},
+        {ui->VScrollHora, 0, 23, 23},
+        {ui->VScrollMinuto, 0, 59, 59},
+    }};
+    for (const auto& [bar, bottom, top, value] : bars) {
+        bar->setRange(bottom, top);
+        bar->setValue(value);
+    }
+    nombresMes = monthNames();
+    diasMes = monthLengths();
+    // The labels show the design values until the bars move.
+    ui->lblDayBirth->setText(QStringLiteral("1"));
+    ui->lblMonthBirth->setText(nombresMes[1]);
+    ui->lblYearBirth->setText(QStringLiteral("1900"));
+    ui->lblDayBio->setText(QStringLiteral("12"));
+    ui->lblMonthBio->setText(nombresMes[1]);
+    ui->lblYearBio->setText(QStringLiteral("1900"));
+
+    ui->DTPicker1->setCalendarPopup(true);
+    ui->DTPicker1->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+    ui->DTPicker1->setDateRange(QDate(1900, 1, 1), QDate(2100, 12, 31));
+    ui->ComboProfiles->hide();
+    ui->TextSecondProf->setReadOnly(true);
+    showBirthTimeEditor(false);
+}
+
+void frmBio::connectControls() {
+    const std::array<std::pair<DateScroll*, void (frmBio::*)()>, 8> bars = {{
+        {ui->vsbDayBio, &frmBio::vsbDayBio_Change},
+        {ui->vsbMonthBio, &frmBio::vsbMonthBio_Change},
+        {ui->vsbYearBio, &frmBio::vsbYearBio_Change},
+        {ui->vsbDayBirth, &frmBio::vsbDayBirth_Change},
+        {ui->vsbMonthBirth, &frmBio::vsbMonthBirth_Change},
+        {ui->vsbYearBirth, &frmBio::vsbYearBirth_Change},
+        {ui->VScrollHora, &frmBio::VScrollHora_Change},
+        {ui->VScrollMinuto, &frmBio::VScrollMinuto_Change},
+    }};
+    for (const auto& [bar, handler] : bars) {
+        connect(bar, &QScrollBar::valueChanged, this, handler);
+    }
+    connect(TimerButton, &QTimer::timeout, this, &frmBio::TimerButton_Timer);
+    connect(TimerBio, &QTimer::timeout, this, &frmBio::TimerBio_Timer);
+    connect(ui->CmdAlert, &QPushButton::clicked, this, &frmBio::CmdAlert_Click);
+    connect(ui->CmdGo, &QPushButton::clicked, this, &frmBio::CmdGo_Click);
+    connect(ui->CmdHoy, &QPushButton::clicked, this, &frmBio::CmdHoy_Click);
+    connect(ui->XPButtonHora, &QPushButton::clicked, this, &frmBio::XPButtonHora_Click);
+    connect(ui->CommandOk, &QPushButton::clicked, this, &frmBio::CommandOk_Click);
+    connect(ui->XPButtonCompa, &QPushButton::clicked, this, &frmBio::XPButtonCompa_Click);
+    connect(ui->XPButtonEdit, &QPushButton::clicked, this, &frmBio::XPButtonEdit_Click);
+    connect(ui->CmdSnap, &QPushButton::clicked, this, &frmBio::CmdSnap_Click);
+    connect(ui->DTPicker1, &QDateEdit::dateChanged, this, &frmBio::DTPicker1_Change);
+    connect(ui->ComboProfiles, &QComboBox::activated, this, &frmBio::ComboProfiles_Click);
+    ui->CmdArrowLeft->installEventFilter(this);
+    ui->CmdArrowRight->installEventFilter(this);
+}
+
+void frmBio::Form_Load() {
+    shell::ShellState& s = shell::shellState();
+    BioState& b = bioState();
+    s.cargandoForm = true;
+    b.fechaBioFijada = false;
+    b.dibujarSecundario =
+        shell::readOption(shell::LeerDibujarSecundario, QStringLiteral("Dibujar secundario")) ==
+        QLatin1String("1");
+    readDesactivarTooltips();
+    addOwnTrayIcon();
+    readModoSilencioso();
+    readEstiloTooltips();
+    showUnlessStartMinimised();
+    readBackgroundSound();
+    switching = false;
+    shell::setBioStudyDateSource([this] { return studyDate(); });
+    readCountdown();
+    readBirthDate();
+    readBirthTimeControls();
+    runtime::appendLines(runtime::programPath(kProfilesFile), {});
+    shell::readOption(shell::LeerPerfilBio, QStringLiteral("Perfil-Bio"));
+    readProfiles();
+    readSecondProfile();
+    setBirthBars();
+    setStudyBars();
+    CalcularBio();
+    s.cargandoForm = false;
+}
+
+void frmBio::readCountdown() {
+    BioState& b = bioState();
+    readCountdownDate();
+    if (b.diaFinal == 0 && b.mesFinal == 0 && b.anioFinal == 0) {
+        const runtime::DateValue today = runtime::Today();
+        b.diaFinal = runtime::dayOf(today);
+        b.mesFinal = runtime::monthOf(today);
+        b.anioFinal = runtime::yearOf(today);
+    }
+    fechaFinalTxt = dayMonthYearText(b.diaFinal, b.mesFinal, b.anioFinal);
+    ui->DTPicker1->setDate(QDate(b.anioFinal, b.mesFinal, b.diaFinal));
+    ui->LblRest->setText(runtime::formatNumber(diasRestantes, QStringLiteral("0")));
+}
+
+void frmBio::readBirthTimeControls() {
+    BioState& b = bioState();
+    readBirthTime();
+    ui->LabelHora->setText(QString::number(b.horaNac));
+    ui->VScrollHora->setValue(b.horaNac);
+    ui->LabelMinuto->setText(QString::number(b.minutoNac));
+    ui->VScrollMinuto->setValue(b.minutoNac);
+    ui->LabelHoraBirth->setText(birthTimeCaption(b.horaNac, b.minutoNac));
+}
+
+void frmBio::readProfiles() {
+    const QString chosen = shell::shellState().perfilBio;
+    for (const QString& line : profileLines()) {
+        ui->ComboProfiles->addItem(line.section(QLatin1Char(','), 0, 0));
+        ui->ComboProfiles->show();
+    }
+    const int index =
+        ui->ComboProfiles->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        ui->ComboProfiles->setCurrentIndex(index);
+    } else if (chosen.isEmpty() && ui->ComboProfiles->count() > 0) {
+        ui->ComboProfiles->setCurrentIndex(0);
+    } else {
+        ui->ComboProfiles->setCurrentIndex(-1);
+    }
+}
+
+void frmBio::readSecondProfile() {
+    BioState& b = bioState();
+    const QString name =
+        shell::readOption(shell::LeerNombreSecundario, QStringLiteral("Nombre secundario"));
+    if (name.isEmpty() || !b.dibujarSecundario) {
+        return;
+    }
+    ui->TextSecondProf->show();
+    ui->TextSecondProf->setText(name);
+    for (const QString& text : profileLines()) {
+        const auto line = profileLine(text);
+        if (!line || line->name != ui->TextSecondProf->text()) {
+            continue;
+        }
+        b.mesPerfil = line->month;
+        b.diaPerfil = line->day;
+        b.anioPerfil = line->year;
+        b.mesNumero = QString::number(monthNumber(nombresMes, b.mesPerfil));
+        b.fechaNac2 =
+            b.diaPerfil + QLatin1Char('/') + b.mesNumero + QLatin1Char('/') + b.anioPerfil;
+        if (const auto time = runtime::dateFromText(line->time)) {
+            b.horaNac2 = runtime::timePart(*time);
+        }
+    }
+}
+
+void frmBio::setBirthBars() {
+    const BioState& b = bioState();
+    ui->vsbMonthBirth->setValue(b.mesNac);
+    fitDayToMonth(*ui->vsbDayBirth,
+                  diasMes[static_cast<std::size_t>(ui->vsbMonthBirth->value())].toInt());
+    ui->vsbYearBirth->setValue(b.anioNac);
+    AjustarDiasNacimiento();
+    ui->vsbDayBirth->setValue(b.diaNac);
+}
+
+void frmBio::setStudyBars() {
+    const runtime::DateValue today = runtime::Today();
+    ui->vsbMonthBio->setValue(runtime::monthOf(today));
+    fitDayToMonth(*ui->vsbDayBio,
+                  diasMes[static_cast<std::size_t>(ui->vsbMonthBio->value())].toInt());
+    ui->vsbYearBio->setValue(runtime::yearOf(today));
+    AjustarDiasBio();
+    ui->vsbDayBio->setValue(runtime::dayOf(today));
+}
+
+void frmBio::GuardarBio() {
+    BioState& b = bioState();
+    b.mesNac = ui->vsbMonthBirth->value();
+    b.diaNac = ui->vsbDayBirth->value();
+    b.anioNac = ui->vsbYearBirth->value();
+    const QDate target = ui->DTPicker1->date();
+    b.diaFinal = target.day();
+    b.mesFinal = target.month();
+    b.anioFinal = target.year();
+    writeBirthDate();
+    writeCountdownDate();
+    b.horaNac = ui->VScrollHora->value();
+    b.minutoNac = ui->VScrollMinuto->value();
+    writeBirthTime();
+}
+
+void frmBio::Form_Activate() {
+    const shell::ShellState& s = shell::shellState();
+    const BioState& b = bioState();
+    if (!s.alertaDesdeBio && !b.avisoNacMostrado && !b.birthDateSet()) {
+        showHelpNotice();
+    }
+}
+
+void frmBio::closeOpenNotice() {
+    shell::ShellState& s = shell::shellState();
+    if (!s.notifVisible) {
+        return;
+    }
+    forms::Forms& windows = forms::Forms::instance();
+    windows.get<shell::Notif>().SlideForm(shell::Notif::SlideOut);
+    runtime::DoEvents();
+    windows.unload(QString::fromLatin1(shell::Notif::kName));
+    s.notifVisible = false;
+}
+
+void frmBio::showHelpNotice() {
+    closeOpenNotice();
+    shell::shellState().textoNotif = kHelpNotice;
+    bioState().avisoNacMostrado = true;
+    shell::slideNoticeIn();
+    playUrl();
+}
+
+void frmBio::CmdAlert_Click() {
+    shell::shellState().alertaDesdeBio = true;
+    GuardarBio();
+    if (!bioState().birthDateSet()) {
+        showHelpNotice();
+        return;
+    }
+    closeOpenNotice();
+    if (auto* timer = forms::Forms::instance().findForm<shell::FrmTimer>()) {
+        timer->alertasbio();
+    }
+}
+
+void frmBio::CmdGo_Click() {
+    bioState().fechaBioFijada = true;
+    setDateBars(ui->vsbDayBio, ui->vsbMonthBio, ui->vsbYearBio,
+                runtime::fromQDate(ui->DTPicker1->date()));
+}
+
+void frmBio::DTPicker1_Change() {
+    BioState& b = bioState();
+    const QDate picked = ui->DTPicker1->date();
+    b.diaFinal = picked.day();
+    b.mesFinal = picked.month();
+    b.anioFinal = picked.year();
+    fechaFinalTxt = dayMonthYearText(b.diaFinal, b.mesFinal, b.anioFinal);
+    showCountdown(runtime::Today());
+}
+
+void frmBio::showCountdown(runtime::DateValue from) {
+    if (const auto target = dayMonthYearDate(fechaFinalTxt)) {
+        diasRestantes = static_cast<runtime::Long>(runtime::daysBetween(from, *target));
+        ui->LblRest->setText(runtime::formatNumber(diasRestantes, QStringLiteral("0")));
+    }
+}
+
+void frmBio::CmdHoy_Click() {
+    bioState().fechaBioFijada = false;
+    CalcularBio();
+}
+
+void frmBio::showBirthTimeEditor(bool shown) {
+    ui->XPButtonHora->setVisible(!shown);
+    for (QWidget* editor :
+         std::initializer_list<QWidget*>{ui->Label21, ui->LabelHora, ui->VScrollHora, ui->Label22,
+                                         ui->LabelMinuto, ui->VScrollMinuto, ui->CommandOk}) {
+        editor->setVisible(shown);
+    }
+}
+
+void frmBio::XPButtonHora_Click() {
+    runtime::MsgBox(kBirthTimeAdvice, runtime::vbInformation);
+    showBirthTimeEditor(true);
+}
+
+void frmBio::CommandOk_Click() {
+    BioState& b = bioState();
+    showBirthTimeEditor(false);
+    b.horaNac = ui->VScrollHora->value();
+    b.minutoNac = ui->VScrollMinuto->value();
+    writeBirthTime();
+    const int minute = wholeNumber(ui->LabelMinuto->text()).value_or(b.minutoNac);
+    ui->LabelHoraBirth->setText(birthTimeCaption(b.horaNac, minute));
+}
+
+void frmBio::XPButtonCompa_Click() {
+    if (ui->ComboProfiles->count() < 2) {
+        runtime::MsgBox(kTooFewProfiles, runtime::vbExclamation, QStringLiteral("Error-Info"));
+        return;
+    }
+    forms::Forms::instance().load(kFrmCompaTab);
+}
+
+void frmBio::XPButtonEdit_Click() {
+    forms::Forms::instance().load(kFrmProfiles);
+}
+
+void frmBio::CmdSnap_Click() {
+    bioState().origenSnap = 0;
+    forms::Forms& windows = forms::Forms::instance();
+    if (windows.load(kFormSnap)) {
+        windows.unload(kFormSnap);
+    }
+}
+
+void frmBio::ComboProfiles_Click() {
+    const QString chosen = ui->ComboProfiles->currentText();
+    for (const QString& text : profileLines()) {
+        const auto line = profileLine(text);
+        if (!line || line->name != chosen) {
+            continue;
+        }
+        const int month = monthNumber(nombresMes, line->month);
+        const auto day = wholeNumber(line->day);
+        const auto year = wholeNumber(line->year);
+        // A damaged line is passed over rather than moving the bars to a wrong date.
+        if (month == 0 || !day || !year || *year < ui->vsbYearBirth->minimum() ||
+            *year > ui->vsbYearBirth->maximum() || *day < 1 ||
+            *day > monthLength(diasMes, month, *year)) {
+            continue;
+        }
+        setDateBars(ui->vsbDayBirth, ui->vsbMonthBirth, ui->vsbYearBirth,
+                    runtime::makeDate(*year, month, *day));
+        if (const auto time = runtime::dateFromText(line->time)) {
+            ui->VScrollHora->setValue(runtime::hourOf(*time));
+            ui->VScrollMinuto->setValue(runtime::minuteOf(*time));
+        }
+    }
+    shell::writeOption(QStringLiteral("Perfil-Bio"), chosen);
+    GuardarBio();
+    CommandOk_Click();
+}
+
+void frmBio::MnuAboutBio_Click() {
+    GuardarBio();
+    MnuAbout_Click();
+}
+
+void frmBio::MnuOpIcoBio_Click() {
+    GuardarBio();
+    MnuOpIco_Click();
+}
+
+void frmBio::Mnubye_Click() {
+    UnloadAllForms();
+}
+
+void frmBio::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        MnuGo->popup(event->globalPosition().toPoint());
+    }
+    shell::ModuleForm::mousePressEvent(event);
+}
+
+void frmBio::Form_Resize() {
+    shell::ShellState& s = shell::shellState();
+    if (windowStateCode() != forms::vbMinimized || s.modoMinimizar != kSystray) {
+        return;
+    }
+    hideToTray();
+    if (s.notifVisible) {
+        forms::Forms& windows = forms::Forms::instance();
+        windows.get<shell::Notif>().SlideForm(shell::Notif::SlideOut);
+        s.notifVisible = false;
+        windows.unload(QString::fromLatin1(shell::Notif::kName));
+    }
+}
+
+void frmBio::Form_Unload(int& cancel) {
+    if (!switching) {
+        ModuleForm::Form_Unload(cancel);
+        return;
+    }
+    GuardarBio();
+    bioState().avisoNacMostrado = false;
+    shell::shellState().alertaDesdeBio = false;
+    shell::setBioStudyDateSource(nullptr);
+    TimerButton->stop();
+    ModuleForm::Form_Unload(cancel);
+}
+
+} // namespace biorhythms

@@ -1,0 +1,510 @@
+#include "biorhythms/frmBio.h"
+
+#include "app/Windows.h"
+#include "biorhythms/BioChart.h"
+#include "biorhythms/BioRule.h"
+#include "biorhythms/BioState.h"
+#include "biorhythms/BirthData.h"
+#include "biorhythms/DateScroll.h"
+#include "forms/Forms.h"
+#include "runtime/MessageBox.h"
+#include "runtime/SystemFormats.h"
+#include "shell/BioStudyDate.h"
+#include "shell/Notif.h"
+#include "shell/ProgramEnd.h"
+#include "shell/ShellState.h"
+#include "support/FakeClock.h"
+#include "support/FakeShell.h"
+#include "support/FakeSoundPlayer.h"
+#include "support/FakeTray.h"
+#include "support/TempProgramFolder.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+using biorhythms::BioChart;
+using biorhythms::DateScroll;
+using biorhythms::frmBio;
+using runtime::makeDate;
+using runtime::makeDateTime;
+
+namespace {
+
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+const QColor kAboveZero(150, 250, 100);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+
+struct Ymd {
+    int year;
+    int month;
+    int day;
+};
+
+// A main window for the switching targets: it only keeps the shell's behaviour.
+class TargetWindow : public shell::ModuleForm {
+public:
+    explicit TargetWindow(const QString& name) : shell::ModuleForm(name, name) {}
+};
+
+} // namespace
+
+class frmBioTest : public testing::Test {
+protected:
+    void SetUp() override {
+        shell::resetShellState();
+        biorhythms::resetBioState();
+        shell::shellState().modoMinimizar = "systray";
+        runtime::setLocale(kEnglish);
+        shell::Notif::setSlideDuration(0);
+        shell::setProgramEnd([this] { ended = true; });
+        runtime::setDialogScript([this](const runtime::DialogCall& call, QString&) {
+            boxes.push_back(call);
+            return runtime::vbOK;
+        });
+        app::registerWindows();
+        birth("15,6,1980", "7,5");
+        folder.write("biofinal.dat", "0,0,0\r\n");
+    }
+    void TearDown() override {
+        forms::Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        runtime::setDialogScript(nullptr);
+        shell::setProgramEnd(nullptr);
+        shell::Notif::setSlideDuration(shell::Notif::kDefaultSlideMs);
+    }
+
+    void birth(const QByteArray& date, const QByteArray& time) {
+        folder.write("bio.dat", date + "\r\n");
+        folder.write("horabio.dat", time + "\r\n");
+        // As the background window has read it at the program's start.
+        biorhythms::readBirthDate();
+    }
+    frmBio& open() { return *static_cast<frmBio*>(forms::Forms::instance().load(frmBio::kName)); }
+    template <class T = QLabel> static T* control(frmBio& w, const char* name) {
+        T* found = w.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    static QString text(frmBio& w, const char* name) { return control(w, name)->text(); }
+    static DateScroll* bar(frmBio& w, const char* name) { return control<DateScroll>(w, name); }
+    static QColor colour(frmBio& w, const char* name) {
+        return control(w, name)->palette().color(QPalette::WindowText);
+    }
+    static Ymd study(frmBio& w) {
+        return {bar(w, "vsbYearBio")->value(), bar(w, "vsbMonthBio")->value(),
+                bar(w, "vsbDayBio")->value()};
+    }
+    static void setStudy(frmBio& w, Ymd date) {
+        control<QDateEdit>(w, "DTPicker1")->setDate(QDate(date.year, date.month, date.day));
+        w.CmdGo_Click();
+    }
+    int played(const QString& sound) const {
+        return static_cast<int>(std::count_if(sound_.played.begin(), sound_.played.end(),
+                                              [&](const QString& p) { return p.endsWith(sound); }));
+    }
+
+    testing_support::TempProgramFolder folder;
+    testing_support::FakeTray tray;
+    testing_support::FakeSoundPlayer sound_;
+    testing_support::FakeShell desktop;
+    testing_support::FakeClock clock{makeDateTime({2016, 7, 24, 18, 0, 0})};
+    std::vector<runtime::DialogCall> boxes;
+    bool ended = false;
+};
+
+TEST_F(frmBioTest, LoadShowsTheBirthDataAndPinsTheStudyDateToToday) {
+    frmBio& w = open();
+    EXPECT_EQ(w.windowTitle(), "Biorhythms");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(tray.iconCount(), 1);
+    EXPECT_EQ(text(w, "lblDayBirth"), "15");
+    EXPECT_EQ(text(w, "lblMonthBirth"), "June");
+    EXPECT_EQ(text(w, "lblYearBirth"), "1980");
+    EXPECT_EQ(text(w, "lblDayBio"), "24");
+    EXPECT_EQ(text(w, "lblMonthBio"), "July");
+    EXPECT_EQ(text(w, "lblYearBio"), "2016");
+    EXPECT_EQ(text(w, "LabelHoraBirth"), "Time: 7:05");
+    EXPECT_EQ(text(w, "LabelHora"), "7");
+    EXPECT_EQ(text(w, "LabelMinuto"), "5");
+    EXPECT_EQ(text(w, "LblRest"), "0");
+    EXPECT_EQ(w.fechaFinalTxt, "24/7/2016");
+    EXPECT_EQ(text(w, "LabelGetTime"), "Time: 6:00:00 PM");
+    EXPECT_FALSE(shell::shellState().cargandoForm);
+    EXPECT_TRUE(folder.exists("perfiles.txt")) << "an empty profiles file is created";
+    EXPECT_TRUE(control<QComboBox>(w, "ComboProfiles")->isHidden());
+
+    const biorhythms::BioState& b = biorhythms::bioState();
+    const biorhythms::DayCount count =
+        biorhythms::dayCount(makeDate(1980, 6, 15), 7, 5, makeDate(2016, 7, 24), clock.now());
+    EXPECT_EQ(b.diasVividos, count.diasVividos);
+    EXPECT_EQ(text(w, "lblDays"), runtime::formatNumber(count.diasVividos, "0.00"));
+    const biorhythms::CycleValues values = biorhythms::cycleValues(count.diasVividos);
+    EXPECT_EQ(b.bioFisico, values[0]);
+    EXPECT_EQ(b.bioIntuicion, values[3]);
+    EXPECT_EQ(text(w, "LabelFis"), "(" + runtime::formatNumber(values[0] * 100.0, "0.00") + " %)");
+    EXPECT_EQ(text(w, "LabelMedia"), b.bioMedia + "% " + b.bioMediaTexto);
+}
+
+TEST_F(frmBioTest, BirthTimeCaptionPadsTheMinuteOnly) {
+    const std::tuple<int, int, const char*> cases[] = {
+        {0, 0, "Time: 0:00"},    {7, 5, "Time: 7:05"},    {9, 9, "Time: 9:09"},
+        {10, 10, "Time: 10:10"}, {12, 30, "Time: 12:30"}, {23, 59, "Time: 23:59"}};
+    for (const auto& [hour, minute, caption] : cases) {
+        EXPECT_EQ(biorhythms::birthTimeCaption(hour, minute), caption);
+    }
+}
+
+TEST_F(frmBioTest, AZeroDayShowsZeroValuesInTheirColoursWithRisingTrends) {
+    birth("24,7,2016", "0,0");
+    clock.set(makeDateTime({2016, 7, 24, 0, 0, 0}));
+    frmBio& w = open();
+    const biorhythms::BioState& b = biorhythms::bioState();
+    EXPECT_EQ(b.diasVida, -1);
+    EXPECT_EQ(b.minutosNacRest, 1440);
+    EXPECT_EQ(b.diasVividos, 0.0F);
+    EXPECT_EQ(b.bioMedia, "0.00");
+    EXPECT_EQ(colour(w, "LabelMedia"), kGreen);
+    for (const char* label : {"LabelFis", "LabelEmo", "LabelInte", "LabelInt"}) {
+        EXPECT_EQ(text(w, label), "(0.00 %)") << label;
+        EXPECT_EQ(colour(w, label), kAboveZero) << label;
+    }
+    for (const char* up : {"Fisascmini", "Emoascmini", "Inteascmini", "Intuascmini"}) {
+        EXPECT_FALSE(control(w, up)->isHidden()) << up;
+        EXPECT_EQ(control(w, up)->toolTip(), "Upward trend");
+    }
+    for (const char* down : {"Fisdescmini", "Emodescmini", "Intedescmini", "Intudescmini"}) {
+        EXPECT_TRUE(control(w, down)->isHidden()) << down;
+    }
+}
+
+TEST_F(frmBioTest, NegativeValuesAreRedAndDrawnBelowTheZeroLine) {
+    frmBio& w = open();
+    // Find a study date whose physical value is clearly negative and one where it is positive.
+    for (int offset = 0; offset < 23; ++offset) {
+        setStudy(w, {2016, 8, 1 + offset});
+        const runtime::Single physical = biorhythms::bioState().bioFisico;
+        if (std::abs(physical) < 0.5F) {
+            continue;
+        }
+        EXPECT_EQ(colour(w, "LabelFis"), physical < 0 ? kRed : kAboveZero);
+        const QImage bars = control(w, "PicBio")->pixmap().toImage();
+        ASSERT_FALSE(bars.isNull());
+        const int x = static_cast<int>(1.5 / 12.0 * bars.width());
+        const int above = bars.height() / 4;
+        const int below = bars.height() * 3 / 4;
+        EXPECT_EQ(bars.pixelColor(x, physical > 0 ? above : below), kGreen) << offset;
+        EXPECT_NE(bars.pixelColor(x, physical > 0 ? below : above), kGreen) << offset;
+    }
+}
+
+TEST_F(frmBioTest, MonthChangesFitTheDayToTheMonthLength) {
+    struct Case {
+        int year;
+        int month;
+        int day;
+        int newMonth;
+        int day2;
+        int top;
+    };
+    const Case cases[] = {
+        {2001, 1, 31, 2, 28, 28}, {2000, 1, 31, 2, 29, 29}, {1900, 1, 31, 2, 28, 28},
+        {2100, 1, 31, 2, 28, 28}, {2004, 3, 31, 4, 30, 30}, {2004, 1, 15, 2, 15, 29},
+    };
+    frmBio& w = open();
+    for (const Case& c : cases) {
+        setStudy(w, {c.year, c.month, c.day});
+        bar(w, "vsbMonthBio")->setValue(c.newMonth);
+        EXPECT_EQ(bar(w, "vsbDayBio")->value(), c.day2) << c.year << "/" << c.month;
+        EXPECT_EQ(bar(w, "vsbDayBio")->top(), c.top) << c.year << "/" << c.month;
+        EXPECT_EQ(text(w, "lblDayBio"), QString::number(c.day2));
+    }
+    // The same rule on the birth bars, through the year: 29 February 2000 to 1900.
+    bar(w, "vsbYearBirth")->setValue(2000);
+    bar(w, "vsbMonthBirth")->setValue(2);
+    bar(w, "vsbDayBirth")->setValue(29);
+    EXPECT_EQ(bar(w, "vsbDayBirth")->value(), 29);
+    bar(w, "vsbYearBirth")->setValue(1900);
+    EXPECT_EQ(bar(w, "vsbDayBirth")->value(), 28);
+    EXPECT_EQ(bar(w, "vsbDayBirth")->top(), 28);
+}
+
+TEST_F(frmBioTest, HoldingAnArrowStepsTheStudyDateOneDayATick) {
+    struct Case {
+        Ymd from;
+        bool forward;
+        std::vector<Ymd> steps;
+    };
+    const Case cases[] = {
+        {{2016, 1, 30}, true, {{2016, 1, 31}, {2016, 2, 1}, {2016, 2, 2}}},
+        {{2001, 3, 1}, false, {{2001, 2, 28}}},
+        {{2004, 3, 1}, false, {{2004, 2, 29}}},
+        {{2001, 1, 1}, false, {{2000, 12, 31}, {2000, 12, 30}}},
+        {{2000, 12, 31}, true, {{2001, 1, 1}}},
+        {{1900, 1, 1}, false, {{1900, 1, 1}}},
+        {{2100, 12, 31}, true, {{2100, 12, 31}}},
+    };
+    frmBio& w = open();
+    for (const Case& c : cases) {
+        setStudy(w, c.from);
+        if (c.forward) {
+            w.CmdArrowRight_MouseDown(1, 0, 0, 0);
+        } else {
+            w.CmdArrowLeft_MouseDown(1, 0, 0, 0);
+        }
+        EXPECT_TRUE(w.TimerButton->isActive());
+        EXPECT_EQ(w.TimerButton->interval(), frmBio::kButtonTickMs);
+        for (const Ymd& step : c.steps) {
+            w.TimerButton_Timer();
+            const Ymd now = study(w);
+            EXPECT_EQ(std::tie(now.year, now.month, now.day),
+                      std::tie(step.year, step.month, step.day))
+                << c.from.year << "/" << c.from.month << "/" << c.from.day;
+        }
+        w.CmdArrowRight_MouseUp(1, 0, 0, 0);
+        w.CmdArrowLeft_MouseUp(1, 0, 0, 0);
+        EXPECT_FALSE(w.TimerButton->isActive());
+        EXPECT_TRUE(biorhythms::bioState().fechaBioFijada);
+        EXPECT_FALSE(w.pasarMes || w.pasarAnio);
+    }
+}
+
+TEST_F(frmBioTest, OnlyTheLeftButtonHoldsAnArrowButAnyReleaseStopsIt) {
+    frmBio& w = open();
+    w.CmdArrowLeft_MouseDown(2, 0, 0, 0);
+    EXPECT_FALSE(w.izquierdaPulsada);
+    EXPECT_FALSE(w.TimerButton->isActive());
+    w.CmdArrowLeft_MouseDown(1, 0, 0, 0);
+    w.CmdArrowLeft_MouseUp(2, 0, 0, 0);
+    EXPECT_FALSE(w.izquierdaPulsada);
+    EXPECT_FALSE(w.TimerButton->isActive());
+    const Ymd now = study(w);
+    EXPECT_EQ(std::tie(now.year, now.month, now.day), std::make_tuple(2016, 7, 24))
+        << "a click shorter than one tick moves nothing";
+}
+
+TEST_F(frmBioTest, BirthChangesAndTheHalfHourBringTheStudyDateBackToToday) {
+    frmBio& w = open();
+    setStudy(w, {2016, 8, 3});
+    bar(w, "vsbDayBirth")->setValue(16);
+    Ymd now = study(w);
+    EXPECT_EQ(std::tie(now.month, now.day), std::make_tuple(7, 24));
+    EXPECT_TRUE(biorhythms::bioState().fechaBioFijada);
+
+    setStudy(w, {2016, 8, 3});
+    w.CmdHoy_Click();
+    now = study(w);
+    EXPECT_EQ(std::tie(now.month, now.day), std::make_tuple(7, 24));
+
+    setStudy(w, {2016, 8, 3});
+    EXPECT_EQ(w.TimerBio->interval(), frmBio::kBioTickMs);
+    for (int tick = 1; tick < frmBio::kTicksPerReanchor; ++tick) {
+        w.TimerBio_Timer();
+    }
+    now = study(w);
+    EXPECT_EQ(now.day, 3) << "59 ticks keep the pinned date";
+    w.TimerBio_Timer();
+    now = study(w);
+    EXPECT_EQ(std::tie(now.month, now.day), std::make_tuple(7, 24));
+    EXPECT_EQ(biorhythms::bioState().contadorTimerBio, 0);
+}
+
+TEST_F(frmBioTest, RemainingDaysCountFromTodayInThePickerAndFromTheStudyDateAfterwards) {
+    frmBio& w = open();
+    setStudy(w, {2016, 7, 27});
+    control<QDateEdit>(w, "DTPicker1")->setDate(QDate(2016, 8, 3));
+    EXPECT_EQ(text(w, "LblRest"), "10");
+    EXPECT_EQ(w.fechaFinalTxt, "3/8/2016");
+    w.CalcularBio();
+    EXPECT_EQ(text(w, "LblRest"), "7");
+}
+
+TEST_F(frmBioTest, ChartHoldsThirtyDaysAroundTheStudyDate) {
+    frmBio& w = open();
+    setStudy(w, {2016, 8, 1});
+    const BioChart& chart = *control<BioChart>(w, "MSChart1");
+    EXPECT_EQ(chart.rowCount(), 30);
+    EXPECT_EQ(chart.columnCount(), 4);
+    EXPECT_EQ(chart.chartType(), BioChart::kLine2d);
+    for (int row = 1; row <= 14; ++row) {
+        EXPECT_EQ(chart.rowLabel(row), QString::number(17 + row)) << row;
+    }
+    EXPECT_EQ(chart.rowLabel(15), "1");
+    EXPECT_EQ(chart.rowLabel(30), "16");
+    const biorhythms::BioState& b = biorhythms::bioState();
+    EXPECT_EQ(chart.data(15, 1), b.bioFisico);
+    EXPECT_EQ(chart.data(15, 2), b.bioEmocional);
+    EXPECT_EQ(chart.data(15, 3), b.bioIntelectual);
+    EXPECT_EQ(chart.data(15, 4), b.bioIntuicion);
+    EXPECT_FLOAT_EQ(chart.data(16, 1), std::sin((b.diasVividos + 1.0) * 6.28318 / 23));
+    const char* legends[] = {"Physical", "Emotional", "Intellectual", "Intuition"};
+    for (int series = 1; series <= 4; ++series) {
+        EXPECT_EQ(chart.seriesLegendText(series), legends[series - 1]);
+    }
+    EXPECT_TRUE(chart.legendVisible());
+    EXPECT_EQ(chart.legendLocationType(), BioChart::kLegendTopLeft);
+    EXPECT_TRUE(control<QLineEdit>(w, "TextSecondProf")->isHidden());
+}
+
+TEST_F(frmBioTest, SecondProfileIsDrawnWithTwoProfilesAndTheSettingOn) {
+    struct Case {
+        const char* profiles;
+        const char* draw;
+        int columns;
+    };
+    const Case cases[] = {
+        {"Ana,June/15/1980,7:05\r\nBea,March/1/1990,12:00\r\n", "1", 8},
+        {"Bea,March/1/1990,12:00\r\n", "1", 4},
+        {"Ana,June/15/1980,7:05\r\nBea,March/1/1990,12:00\r\n", "0", 4},
+    };
+    for (const Case& c : cases) {
+        folder.write("perfiles.txt", c.profiles);
+        folder.write("opciones.ini", QByteArray("[opciones]\r\nDibujar secundario=") + c.draw +
+                                         "\r\nNombre secundario=Bea\r\nPerfil-Bio=Bea\r\n");
+        frmBio& w = open();
+        const BioChart& chart = *control<BioChart>(w, "MSChart1");
+        EXPECT_EQ(chart.columnCount(), c.columns) << c.profiles << c.draw;
+        EXPECT_EQ(control<QComboBox>(w, "ComboProfiles")->currentText(), "Bea");
+        EXPECT_EQ(control<QLineEdit>(w, "TextSecondProf")->isHidden(), c.columns == 4);
+        if (c.columns == 8) {
+            const biorhythms::BioState& b = biorhythms::bioState();
+            EXPECT_EQ(b.fechaNac2, "1/3/1990");
+            const biorhythms::DayCount second = biorhythms::dayCount(
+                makeDate(1990, 3, 1), 12, 0, makeDate(2016, 7, 24), clock.now());
+            EXPECT_EQ(b.diasVividos2, second.diasVividos);
+            EXPECT_FLOAT_EQ(chart.data(15, 5), std::sin(second.diasVividos * 6.28318 / 23));
+            EXPECT_EQ(chart.seriesPenWidth(5), 10);
+            EXPECT_EQ(chart.seriesPenColor(6), QColor(255, 0, 0));
+            EXPECT_EQ(chart.seriesLegendText(8), "Intuition2");
+            EXPECT_EQ(chart.seriesPenStyle(7), BioChart::kPenSolid);
+        }
+        forms::Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        biorhythms::resetBioState();
+    }
+}
+
+TEST_F(frmBioTest, ChoosingAProfileSetsAndSavesTheBirthData) {
+    folder.write("perfiles.txt", "Ana,June/15/1980,7:05\r\n\r\nLeap,February/29/2000,6:30\r\n"
+                                 "Leap,Smarch/40/2000,x\r\n");
+    frmBio& w = open();
+    auto* list = control<QComboBox>(w, "ComboProfiles");
+    EXPECT_FALSE(list->isHidden());
+    ASSERT_EQ(list->count(), 3) << "the empty line is skipped";
+    EXPECT_EQ(list->currentText(), "Ana");
+    list->setCurrentIndex(1);
+    w.ComboProfiles_Click();
+    EXPECT_EQ(bar(w, "vsbDayBirth")->value(), 29) << "the damaged line changes nothing";
+    EXPECT_EQ(bar(w, "vsbMonthBirth")->value(), 2);
+    EXPECT_EQ(bar(w, "vsbYearBirth")->value(), 2000);
+    EXPECT_EQ(text(w, "LabelHoraBirth"), "Time: 6:30");
+    EXPECT_EQ(folder.read("bio.dat"), "29,2,2000\r\n");
+    EXPECT_EQ(folder.read("horabio.dat"), "6,30\r\n");
+    EXPECT_EQ(folder.read("biofinal.dat"), "24,7,2016\r\n");
+    EXPECT_TRUE(folder.read("opciones.ini").contains("Perfil-Bio=Leap"));
+}
+
+TEST_F(frmBioTest, BirthTimeEditorAdvisesRecomputesAndSavesTheTimeAlone) {
+    frmBio& w = open();
+    w.XPButtonHora_Click();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt, "If you know your time of birth put it (Biorhythms will be more "
+                               "accurate), if not leave it to 12:00.");
+    EXPECT_EQ(boxes[0].style, runtime::vbInformation);
+    EXPECT_FALSE(control(w, "LabelHora")->isHidden());
+    EXPECT_TRUE(control<QPushButton>(w, "XPButtonHora")->isHidden());
+    const runtime::Single before = biorhythms::bioState().diasVividos;
+    bar(w, "VScrollMinuto")->setValue(9);
+    EXPECT_EQ(text(w, "LabelMinuto"), "9");
+    EXPECT_NE(biorhythms::bioState().diasVividos, before);
+    bar(w, "vsbDayBirth")->setValue(16);
+    w.CommandOk_Click();
+    EXPECT_TRUE(control(w, "LabelHora")->isHidden());
+    EXPECT_EQ(text(w, "LabelHoraBirth"), "Time: 7:09");
+    EXPECT_EQ(folder.read("horabio.dat"), "7,9\r\n");
+    EXPECT_EQ(folder.read("bio.dat"), "15,6,1980\r\n") << "OK saves the time alone";
+}
+
+TEST_F(frmBioTest, HelpNoticeShowsOncePerStayWithoutABirthDate) {
+    birth("1,1,1900", "12,0");
+    forms::Forms::instance().registerFactory("FrmCartaDia",
+                                             [] { return new TargetWindow("FrmCartaDia"); });
+    frmBio& w = open();
+    EXPECT_EQ(shell::shellState().textoNotif, frmBio::kHelpNotice);
+    EXPECT_TRUE(biorhythms::bioState().avisoNacMostrado);
+    EXPECT_EQ(played("Url.wav"), 1);
+    w.Show();
+    EXPECT_EQ(played("Url.wav"), 1) << "a second activation shows nothing";
+    w.CmdAlert_Click();
+    EXPECT_EQ(played("Url.wav"), 2) << "Alerts shows it again";
+    EXPECT_TRUE(shell::shellState().alertaDesdeBio);
+    w.switchTo("FrmCartaDia");
+    EXPECT_FALSE(biorhythms::bioState().avisoNacMostrado);
+    EXPECT_FALSE(shell::shellState().alertaDesdeBio);
+    EXPECT_FALSE(shell::bioWindowStudyDate());
+}
+
+TEST_F(frmBioTest, AlertsSaveTheBirthDataAndOfferTheStudyDate) {
+    frmBio& w = open();
+    setStudy(w, {2016, 8, 3});
+    bar(w, "vsbDayBirth")->setValue(20);
+    setStudy(w, {2016, 8, 3});
+    w.CmdAlert_Click();
+    EXPECT_TRUE(shell::shellState().alertaDesdeBio);
+    EXPECT_EQ(folder.read("bio.dat"), "20,6,1980\r\n");
+    EXPECT_EQ(played("Url.wav"), 0);
+    ASSERT_TRUE(shell::bioWindowStudyDate());
+    EXPECT_EQ(*shell::bioWindowStudyDate(), makeDate(2016, 8, 3));
+}
+
+TEST_F(frmBioTest, CompatibilityNeedsTwoProfiles) {
+    frmBio& w = open();
+    w.XPButtonCompa_Click();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt, "To use this feature must be more than one saved profile");
+    EXPECT_EQ(boxes[0].style, runtime::vbExclamation);
+    EXPECT_EQ(boxes[0].title, "Error-Info");
+}
+
+TEST_F(frmBioTest, CloseBoxHidesAndSavesNothingButExitSavesAndEnds) {
+    frmBio& w = open();
+    bar(w, "vsbDayBirth")->setValue(20);
+    w.close();
+    EXPECT_TRUE(forms::Forms::instance().isLoaded(frmBio::kName));
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(folder.read("bio.dat"), "15,6,1980\r\n");
+    shell::shellState().bgSound = "SiBgSound";
+    w.Mnubye_Click();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(frmBio::kName));
+    EXPECT_EQ(folder.read("bio.dat"), "20,6,1980\r\n");
+    EXPECT_EQ(played("boop.wav"), 0);
+}
+
+TEST_F(frmBioTest, MenusListTheOtherWindowsWithAboutFirst) {
+    frmBio& w = open();
+    const QList<QAction*> trayMenu = w.MnuIcon->actions();
+    ASSERT_FALSE(trayMenu.isEmpty());
+    EXPECT_EQ(trayMenu[0]->text(), "About");
+    QStringList goTo;
+    for (QAction* item : w.MnuIr->actions()) {
+        goTo << item->text();
+    }
+    EXPECT_EQ(goTo, QStringList({"Names", "Oracle", "Card of Day", "Another Day", "Numbers"}));
+    QStringList right;
+    for (QAction* item : w.MnuGo->actions()) {
+        right << item->objectName() + "=" + item->text();
+    }
+    EXPECT_EQ(right,
+              QStringList({"MnuNom2=...Names", "MnuOracul2=...Oracle", "MnuCdia2=...Card of Day",
+                           "MnuOtroDia2=...Another Day", "MnuNum2=...Numbers", "Mnubye=Exit"}));
+}
