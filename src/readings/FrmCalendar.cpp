@@ -10,6 +10,7 @@
 #include "readings/ReadingsState.h"
 #include "readings/SignDisplay.h"
 #include "readings/SignPeriods.h"
+#include "readings/SignTexts.h"
 #include "runtime/Clock.h"
 #include "runtime/MessageBox.h"
 #include "runtime/ProgramFolder.h"
@@ -41,11 +42,6 @@ const QString kFrmName = QStringLiteral("FrmName");
 const QString kFrmoracle = QStringLiteral("Frmoracle");
 const QString kFrmCartaDia = QStringLiteral("FrmCartaDia");
 const QString kFrmVelarcana = QStringLiteral("frmVelarcana");
-
-// Sign texts of "\sigtxt\" by sign index.
-constexpr std::array<const char*, 12> kSignTexts = {
-    "aries.txt", "tauro.txt",    "geminis.txt",   "cancer.txt",      "leo.txt",     "virgo.txt",
-    "libra.txt", "escorpio.txt", "sagitario.txt", "capricornio.txt", "acuario.txt", "piscis.txt"};
 
 constexpr runtime::DateValue kLocalNoon = 0.5;
 constexpr runtime::Long kWaxingUpToHalfAngle = 90;
@@ -343,17 +339,12 @@ void FrmCalendar::ImageZod_MouseDown() {
     if (lecturas == 0) {
         return;
     }
-    const runtime::Integer sign = readingsState().numSigno;
-    if (sign < 0 || sign >= static_cast<runtime::Integer>(kSignTexts.size())) {
-        return;
-    }
-    const auto lines = runtime::readLines(
-        runtime::programPath(QStringLiteral("\\sigtxt\\") + QLatin1String(kSignTexts[sign])));
+    const auto text = signText(readingsState().numSigno);
     // A missing description shows nothing rather than an empty box.
-    if (!lines) {
+    if (!text) {
         return;
     }
-    ui->TextZod->setPlainText(lines->join(QLatin1Char('\n')));
+    ui->TextZod->setPlainText(*text);
     ui->TextZod->show();
     ui->TextZod->raise();
 }

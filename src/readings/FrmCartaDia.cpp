@@ -18,6 +18,7 @@
 #include "readings/ReadingsState.h"
 #include "readings/SignDisplay.h"
 #include "readings/SignPeriods.h"
+#include "readings/SignTexts.h"
 #include "runtime/Clock.h"
 #include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
@@ -65,18 +66,13 @@ const std::array<QString, 4> kRectangleKeys = {
     QStringLiteral("Velarcanacod_Left"), QStringLiteral("Velarcanacod_Top"),
     QStringLiteral("Velarcanacod_Width"), QStringLiteral("Velarcanacod_Height")};
 
-// Sign texts of "\sigtxt\" by sign index.
-constexpr std::array<const char*, 12> kSignTexts = {
-    "aries.txt", "tauro.txt",    "geminis.txt",   "cancer.txt",      "leo.txt",     "virgo.txt",
-    "libra.txt", "escorpio.txt", "sagitario.txt", "capricornio.txt", "acuario.txt", "piscis.txt"};
-
 const QColor kBarGround(16, 22, 52);
 const QColor kBarScale(70, 80, 130); // the marks at 0 and at half way up and down
 const QColor kBarUp(0, 255, 0);
 const QColor kBarDown(255, 0, 0);
 
 const QString kLook = QStringLiteral(
-    "QLabel { color: #f8f0dc; }"
+    "#FrmCartaDia > QLabel { color: #f8f0dc; }"
     "QLabel#LblDate { color: #e0b84c; }"
     "QLabel#LblTime, QLabel#LblUptime, QLabel#LabelFase, QLabel#LabelBioInfo { color: #c8c0e8; }"
     "QLabel#PicMediaBio { border: 1px solid #e0b84c; background: #101634; }"
@@ -447,14 +443,8 @@ void FrmCartaDia::ImageZod_MouseMove() {
     if (zodHoverCount == kHoverMoves || ++zodHoverCount < kHoverMoves) {
         return;
     }
-    const runtime::Integer sign = readingsState().numSigno;
-    if (sign < 0 || sign >= static_cast<runtime::Integer>(kSignTexts.size())) {
-        return;
-    }
-    const auto lines = runtime::readLines(
-        runtime::programPath(QStringLiteral("\\sigtxt\\") + QLatin1String(kSignTexts[sign])));
-    if (lines) {
-        ui->TextZod->setPlainText(lines->join(QLatin1Char('\n')));
+    if (const auto text = signText(readingsState().numSigno)) {
+        ui->TextZod->setPlainText(*text);
         ui->TextZod->show();
     }
 }
