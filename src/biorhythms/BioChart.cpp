@@ -15,7 +15,7 @@ namespace {
 // The four cycles' colours, as the bars show them; further lines repeat them.
 const std::array<QColor, 4> kLineColours = {QColor(0, 255, 0), QColor(255, 0, 255),
                                             QColor(0, 255, 255), QColor(255, 255, 0)};
-constexpr int kDefaultWidth = 8;
+constexpr int kDefaultWidth = 6;
 // Pen widths count quarter pixels, so that the widest lines stay lines.
 constexpr double kPixelsPerWidth = 0.25;
 const QColor kGround(16, 22, 52);
@@ -55,9 +55,18 @@ BioChart::BioChart(QWidget* parent)
     plot->addAxis(m_rowAxis, Qt::AlignBottom);
     plot->addAxis(m_valueAxis, Qt::AlignLeft);
     plot->legend()->setLabelColor(kText);
+    QFont small = plot->legend()->font();
+    small.setPointSizeF(7.0);
+    plot->legend()->setFont(small);
+    m_rowAxis->setLabelsFont(small);
+    m_rowAxis->setTruncateLabels(false);
+    m_valueAxis->setLabelsFont(small);
+    plot->setBackgroundRoundness(0);
     plot->legend()->setVisible(false);
     setChart(plot);
     setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundBrush(kGround);
 }
 
 BioChart::Pen BioChart::defaultPen(int series) {
@@ -130,7 +139,8 @@ void BioChart::setLegendVisible(bool visible) {
 
 void BioChart::setLegendLocationType(int type) {
     m_legendLocation = type;
-    chart()->legend()->setAlignment(type == kLegendTopLeft ? Qt::AlignTop : Qt::AlignBottom);
+    // Top left: one entry under the other, from the top of the chart's left side.
+    chart()->legend()->setAlignment(type == kLegendTopLeft ? Qt::AlignLeft : Qt::AlignBottom);
 }
 
 void BioChart::setLegendTextHorizontalAlignment(int alignment) {

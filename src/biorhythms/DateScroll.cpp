@@ -40,6 +40,22 @@ DateScroll::DateScroll(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
     setInvertedAppearance(true);
     setSingleStep(1);
     setPageStep(1);
+    // Drawn upside down, the bar would still lower its value on the upper arrow and on a click
+    // above the handle; each step is turned round before it applies.
+    connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        switch (action) {
+        case SliderSingleStepAdd:
+        case SliderPageStepAdd:
+            setSliderPosition(value() - 1);
+            break;
+        case SliderSingleStepSub:
+        case SliderPageStepSub:
+            setSliderPosition(value() + 1);
+            break;
+        default:
+            break;
+        }
+    });
 }
 
 void fitDayToMonth(DateScroll& day, int length) {

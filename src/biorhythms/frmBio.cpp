@@ -46,6 +46,7 @@ const QString kFrmProfiles = QStringLiteral("FrmProfiles");
 const QString kLook = QStringLiteral(
     "QGroupBox { border: 1px solid #e0b84c; border-radius: 4px; margin-top: 8px; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #e0b84c; }"
+    "QLabel { color: #f8f0dc; }"
     "QLabel#PicBio { border: 1px solid #e0b84c; }"
     "QLineEdit, QComboBox, QDateEdit { color: #20180f; background: #f8f0dc; }");
 

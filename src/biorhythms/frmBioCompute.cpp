@@ -46,6 +46,8 @@ void setTextColour(QLabel* label, const QColor& colour) {
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, colour);
     label->setPalette(colours);
+    // The window's style sheet colours every label; the label's own one wins over it.
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
 }
 
 std::array<runtime::Single*, 4> cycleValuesOf(BioState& b) {
