@@ -4,6 +4,8 @@
 #include "forms/Forms.h"
 #include "readings/FrmCalendar.h"
 #include "readings/FrmCartaDia.h"
+#include "readings/FrmName.h"
+#include "readings/frmVelarcana.h"
 
 namespace app {
 
@@ -15,6 +17,10 @@ void registerWindows() {
                             [] { return new readings::FrmCalendar; });
     windows.registerFactory(QString::fromLatin1(biorhythms::frmBio::kName),
                             [] { return new biorhythms::frmBio; });
+    windows.registerFactory(QString::fromLatin1(readings::frmVelarcana::kName),
+                            [] { return new readings::frmVelarcana; });
+    windows.registerFactory(QString::fromLatin1(readings::FrmName::kName),
+                            [] { return new readings::FrmName; });
 }
 
 } // namespace app

@@ -1,0 +1,20 @@
+#include "readings/ResultLogMenu.h"
+
+#include "platform/ShellOpen.h"
+#include "runtime/MessageBox.h"
+
+#include <QUrl>
+
+namespace readings {
+
+void showResults(const ResultLog& log) {
+    platform::ShellExecute(QUrl::fromLocalFile(logPath(log)));
+}
+
+void deleteResults(const ResultLog& log) {
+    if (runtime::MsgBox(log.deleteQuestion, runtime::vbYesNo) == runtime::vbYes) {
+        emptyLog(log);
+    }
+}
+
+} // namespace readings

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "readings/ResultLogs.h"
+
+namespace readings {
+
+// "Show results": the desktop opens the log with its program; a missing log shows nothing.
+void showResults(const ResultLog& log);
+// "Delete results": asks the log's question (Yes, No) and empties the log on Yes.
+void deleteResults(const ResultLog& log);
+
+} // namespace readings
