@@ -5,6 +5,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <array>
@@ -86,8 +87,7 @@ void BioChart::setRowCount(int rows) {
         m_labels.append(QString::number(m_labels.size() + 1));
     }
     m_row = std::clamp(m_row, 1, std::max(1, rows));
-    redrawLabels();
-    redrawLines();
+    scheduleRedraw();
 }
 
 void BioChart::setColumnCount(int columns) {
@@ -95,12 +95,12 @@ void BioChart::setColumnCount(int columns) {
     for (int series = 1; series <= columns; ++series) {
         m_pens.append(defaultPen(series));
     }
-    redrawLines();
+    scheduleRedraw();
 }
 
 void BioChart::setChartData(const Table& table) {
     m_table = table;
-    redrawLines();
+    scheduleRedraw();
 }
 
 runtime::Single BioChart::data(int row, int column) const {
@@ -112,7 +112,7 @@ runtime::Single BioChart::data(int row, int column) const {
 
 void BioChart::setChartType(int type) {
     m_type = type;
-    redrawLines();
+    scheduleRedraw();
 }
 
 void BioChart::setRow(int row) {
@@ -124,7 +124,7 @@ void BioChart::setRow(int row) {
 void BioChart::setRowLabel(const QString& label) {
     if (m_row >= 1 && m_row <= rowCount()) {
         m_labels[m_row - 1] = label;
-        redrawLabels();
+        scheduleRedraw();
     }
 }
 
@@ -152,7 +152,7 @@ void BioChart::setLegendTextHorizontalAlignment(int alignment) {
 void BioChart::setSeriesLegendText(int series, const QString& text) {
     if (validSeries(series)) {
         m_pens[series - 1].legend = text;
-        redrawLines();
+        scheduleRedraw();
     }
 }
 
@@ -163,7 +163,7 @@ QString BioChart::seriesLegendText(int series) const {
 void BioChart::setSeriesPenWidth(int series, int width) {
     if (validSeries(series)) {
         m_pens[series - 1].width = width;
-        redrawLines();
+        scheduleRedraw();
     }
 }
 
@@ -174,7 +174,7 @@ int BioChart::seriesPenWidth(int series) const {
 void BioChart::setSeriesPenColor(int series, const QColor& colour) {
     if (validSeries(series)) {
         m_pens[series - 1].colour = colour;
-        redrawLines();
+        scheduleRedraw();
     }
 }
 
@@ -185,12 +185,26 @@ QColor BioChart::seriesPenColor(int series) const {
 void BioChart::setSeriesPenStyle(int series, int style) {
     if (validSeries(series)) {
         m_pens[series - 1].style = style;
-        redrawLines();
+        scheduleRedraw();
     }
 }
 
 int BioChart::seriesPenStyle(int series) const {
     return validSeries(series) ? m_pens[series - 1].style : 0;
+}
+
+// A whole chart is set one operation after another; the lines are drawn once, when the event
+// loop runs again.
+void BioChart::scheduleRedraw() {
+    if (m_redrawPending) {
+        return;
+    }
+    m_redrawPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_redrawPending = false;
+        redrawLabels();
+        redrawLines();
+    });
 }
 
 void BioChart::redrawLines() {
@@ -214,9 +228,19 @@ void BioChart::redrawLines() {
     }
 }
 
+// The row axis takes each text once; a repeated label gets invisible spaces, so that every row
+// keeps its own place under its point.
 void BioChart::redrawLabels() {
+    QStringList shown;
+    for (const QString& label : m_labels) {
+        QString text = label;
+        while (shown.contains(text)) {
+            text += QChar(0x200B);
+        }
+        shown.append(text);
+    }
     m_rowAxis->clear();
-    m_rowAxis->append(m_labels);
+    m_rowAxis->append(shown);
 }
 
 } // namespace biorhythms

@@ -69,6 +69,7 @@ private:
     };
     static Pen defaultPen(int series);
     bool validSeries(int series) const { return series >= 1 && series <= columnCount(); }
+    void scheduleRedraw();
     void redrawLines();
     void redrawLabels();
 
@@ -78,6 +79,7 @@ private:
     int m_type = kLine2d;
     int m_row = 1;
     bool m_legendVisible = false;
+    bool m_redrawPending = false;
     int m_legendLocation = kLegendTopLeft;
     int m_legendAlignment = 0;
     QBarCategoryAxis* m_rowAxis;

@@ -508,3 +508,19 @@ TEST_F(frmBioTest, MenusListTheOtherWindowsWithAboutFirst) {
               QStringList({"MnuNom2=...Names", "MnuOracul2=...Oracle", "MnuCdia2=...Card of Day",
                            "MnuOtroDia2=...Another Day", "MnuNum2=...Numbers", "Mnubye=Exit"}));
 }
+
+TEST_F(frmBioTest, AboutAndOptionsSaveTheBirthDataFirst) {
+    const std::pair<const char*, const char*> cases[] = {{"MnuAbout", "frmAbout"},
+                                                         {"MnuOpIco", "FrmOptions"}};
+    int day = 20;
+    for (const auto& [item, window] : cases) {
+        frmBio& w = open();
+        bar(w, "vsbDayBirth")->setValue(day);
+        w.findChild<QAction*>(item)->trigger();
+        EXPECT_EQ(folder.read("bio.dat"), QByteArray::number(day) + ",6,1980\r\n") << item;
+        EXPECT_TRUE(forms::Forms::instance().isLoaded(window)) << item;
+        forms::Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ++day;
+    }
+}
