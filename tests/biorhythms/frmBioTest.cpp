@@ -451,6 +451,10 @@ TEST_F(frmBioTest, HelpNoticeShowsOncePerStayWithoutABirthDate) {
     EXPECT_FALSE(biorhythms::bioState().avisoNacMostrado);
     EXPECT_FALSE(shell::shellState().alertaDesdeBio);
     EXPECT_FALSE(shell::bioWindowStudyDate());
+    auto* target = static_cast<TargetWindow*>(forms::Forms::instance().find("FrmCartaDia"));
+    ASSERT_NE(target, nullptr);
+    target->switchTo(frmBio::kName);
+    EXPECT_EQ(played("Url.wav"), 3) << "a new stay shows it again";
 }
 
 TEST_F(frmBioTest, AlertsSaveTheBirthDataAndOfferTheStudyDate) {
