@@ -4,6 +4,7 @@
 #include "forms/Forms.h"
 #include "readings/FrmCalendar.h"
 #include "readings/FrmCartaDia.h"
+#include "readings/Frmoracle.h"
 #include "readings/FrmName.h"
 #include "readings/frmVelarcana.h"
 
@@ -13,6 +14,8 @@ void registerWindows() {
     forms::Forms& windows = forms::Forms::instance();
     windows.registerFactory(QString::fromLatin1(readings::FrmCartaDia::kName),
                             [] { return new readings::FrmCartaDia; });
+    windows.registerFactory(QString::fromLatin1(readings::Frmoracle::kName),
+                            [] { return new readings::Frmoracle; });
     windows.registerFactory(QString::fromLatin1(readings::FrmCalendar::kName),
                             [] { return new readings::FrmCalendar; });
     windows.registerFactory(QString::fromLatin1(biorhythms::frmBio::kName),

@@ -605,7 +605,7 @@ TEST_F(FrmCartaDiaTest, ButtonSwitchStoresTheRectangleMenuAndBarSwitchDoNot) {
         settle();
     }
     FrmCartaDia& w = open();
-    w.ARButtonOra_Click();
+    w.switchTo("NoSuchWindow", false);
     EXPECT_EQ(loaded(), &w) << "an unregistered window: nothing happens";
     EXPECT_TRUE(w.isVisible());
 }
