@@ -14,14 +14,17 @@
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCalendarWidget>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -498,4 +501,56 @@ TEST_F(FrmoracleTest, ClickingACardShowsItsText) {
     text->setPlainText("kept");
     w.imgfinal_Click();
     EXPECT_EQ(text->toPlainText(), "kept") << "an empty read cleared the global card";
+}
+
+// Answers the next file dialog: picks `file` in it, or cancels it when `file` is empty.
+static void answerFileDialog(const QString& file) {
+    QTimer::singleShot(0, [file] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(top);
+            if (dialog == nullptr || !dialog->isVisible()) {
+                continue;
+            }
+            EXPECT_EQ(dialog->windowTitle(), "Open file...");
+            EXPECT_EQ(dialog->nameFilters(), QStringList({"Files mid (*.mid*)"}));
+            if (file.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(file);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        }
+    });
+}
+
+TEST_F(FrmoracleTest, ChoosingAMidiFileKeepsTheTuneThatPlays) {
+    folder.write("own.mid", "MThd");
+    Frmoracle& w = open();
+    const QString playing = music.playing();
+    answerFileDialog(QString());
+    w.MnuEliSound_Click();
+    EXPECT_EQ(readings::readingsState().archivoMidi, "");
+    EXPECT_FALSE(QString::fromLatin1(folder.read("opciones.ini")).contains("SongAmbient"));
+
+    answerFileDialog(folder.file("own.mid"));
+    w.MnuEliSound_Click();
+    EXPECT_EQ(readings::readingsState().archivoMidi, folder.file("own.mid"));
+    EXPECT_TRUE(QString::fromLatin1(folder.read("opciones.ini"))
+                    .contains("SongAmbient=" + folder.file("own.mid")));
+    EXPECT_EQ(music.playing(), playing) << "the chosen tune waits for the next start";
+    w.ImageSoundMidOn_Click();
+    w.ImageSoundMidOff_Click();
+    EXPECT_EQ(music.playing(), folder.file("own.mid"));
+}
+
+TEST_F(FrmoracleTest, StartMinimisedKeepsTheWindowInTheTray) {
+    for (const QByteArray value : {"True", "Verdadero"}) {
+        settings("Iniciar Minimizado=" + value + "\r\n");
+        Frmoracle& w = open();
+        EXPECT_FALSE(w.isVisible()) << value.constData();
+        EXPECT_EQ(tray.iconCount(), 1);
+        EXPECT_NE(music.playing(), "") << "the music plays in the tray as well";
+        forms::Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
