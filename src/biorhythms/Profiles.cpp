@@ -1,0 +1,112 @@
+#include "biorhythms/Profiles.h"
+
+#include "biorhythms/BioState.h"
+#include "runtime/ProgramFolder.h"
+#include "runtime/TextFile.h"
+
+#include <QDate>
+
+#include <array>
+
+namespace biorhythms {
+namespace {
+
+const std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
+
+std::optional<int> plainNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+QString profilesPath() {
+    return runtime::programPath(QStringLiteral("\\perfiles.txt"));
+}
+
+QStringList profileLines() {
+    QStringList lines = runtime::readLines(profilesPath()).value_or(QStringList());
+    lines.removeAll(QString());
+    return lines;
+}
+
+std::optional<Profile> parseProfile(const QString& line) {
+    const QStringList fields = line.split(QLatin1Char(','));
+    if (fields.size() < 3) {
+        return std::nullopt;
+    }
+    const QStringList date = fields[1].split(QLatin1Char('/'));
+    if (date.size() < 3) {
+        return std::nullopt;
+    }
+    return Profile{fields[0], date[0], date[1], date[2], fields[2]};
+}
+
+std::vector<Profile> readProfiles() {
+    std::vector<Profile> profiles;
+    for (const QString& line : profileLines()) {
+        if (auto profile = parseProfile(line)) {
+            profiles.push_back(*profile);
+        }
+    }
+    return profiles;
+}
+
+QString profileRecord(const Profile& profile) {
+    return profile.name + QLatin1Char(',') + profile.month + QLatin1Char('/') + profile.day +
+           QLatin1Char('/') + profile.year + QLatin1Char(',') + profile.time;
+}
+
+bool validProfileName(const QString& name) {
+    return !name.contains(QLatin1Char(','));
+}
+
+std::optional<int> monthNumber(const QString& monthName) {
+    for (std::size_t i = 0; i < kMonths.size(); ++i) {
+        if (monthName == QLatin1String(kMonths[i])) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+QString englishMonthName(int month) {
+    if (month < 1 || month > 12) {
+        return QString();
+    }
+    return QString::fromLatin1(kMonths[static_cast<std::size_t>(month - 1)]);
+}
+
+void MonthToNumber(const QString& monthName) {
+    if (const auto month = monthNumber(monthName)) {
+        bioState().mesNumero = QString::number(*month);
+    }
+}
+
+std::optional<ProfileDate> profileDate(const Profile& profile) {
+    const auto month = monthNumber(profile.month);
+    const auto day = plainNumber(profile.day);
+    const auto year = plainNumber(profile.year);
+    if (!month || !day || !year || !QDate::isValid(*year, *month, *day)) {
+        return std::nullopt;
+    }
+    return ProfileDate{*year, *month, *day};
+}
+
+std::optional<ProfileTime> profileTime(const QString& time) {
+    const QStringList parts = time.split(QLatin1Char(':'));
+    if (parts.size() != 2) {
+        return std::nullopt;
+    }
+    const auto hour = plainNumber(parts[0]);
+    const auto minute = plainNumber(parts[1]);
+    if (!hour || !minute || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59) {
+        return std::nullopt;
+    }
+    return ProfileTime{*hour, *minute};
+}
+
+} // namespace biorhythms

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace biorhythms {
+
+// "perfiles.txt" in the program folder: one profile a line, "name,Month/day/year,h:m".
+QString profilesPath();
+
+// One profile line split into its texts as stored ("Ana", "March", "5", "1980", "7:05").
+struct Profile {
+    QString name;
+    QString month;
+    QString day;
+    QString year;
+    QString time;
+};
+
+// The non-empty lines of the file, whole, in file order; none when the file is missing.
+QStringList profileLines();
+// A line with fewer than three fields or a date without two "/" is damaged: nothing.
+std::optional<Profile> parseProfile(const QString& line);
+// The well-formed profiles of the file, in file order; damaged lines are passed over.
+std::vector<Profile> readProfiles();
+
+// The record a profile is stored as.
+QString profileRecord(const Profile& profile);
+// A name may be anything but a ",", which would split the record's fields.
+bool validProfileName(const QString& name);
+
+// 1..12 for "January".."December" (exact and case-sensitive), else nothing.
+std::optional<int> monthNumber(const QString& monthName);
+// "January".."December" for 1..12, else "".
+QString englishMonthName(int month);
+// Sets the shared mesNumero to the month's number; any other text leaves it as it was.
+void MonthToNumber(const QString& monthName);
+
+// The birth date as a checked calendar date (year, month, day), nothing for a damaged one.
+struct ProfileDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+std::optional<ProfileDate> profileDate(const Profile& profile);
+
+// The birth time "h:m" or "h:mm" as hour 0..23 and minute 0..59, nothing for a damaged one.
+struct ProfileTime {
+    int hour = 0;
+    int minute = 0;
+};
+std::optional<ProfileTime> profileTime(const QString& time);
+
+} // namespace biorhythms

@@ -1,0 +1,105 @@
+#include "biorhythms/Profiles.h"
+#include "biorhythms/BioState.h"
+
+#include "support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace biorhythms {
+namespace {
+
+TEST(ProfilesFile, ReadsNonEmptyLinesInOrderAndSkipsDamagedOnes) {
+    testing_support::TempProgramFolder folder;
+    folder.write(QStringLiteral("perfiles.txt"), "Ana,March/5/1980,7:05\r\n"
+                                                 "\r\n"
+                                                 "broken line\r\n"
+                                                 "Luis,May/1980,7:05\r\n"
+                                                 "Eva,December/31/1999,23:5\r\n");
+    EXPECT_EQ(profileLines(),
+              (QStringList{QStringLiteral("Ana,March/5/1980,7:05"), QStringLiteral("broken line"),
+                           QStringLiteral("Luis,May/1980,7:05"),
+                           QStringLiteral("Eva,December/31/1999,23:5")}));
+    const std::vector<Profile> profiles = readProfiles();
+    ASSERT_EQ(profiles.size(), 2U);
+    EXPECT_EQ(profiles[0].name, QStringLiteral("Ana"));
+    EXPECT_EQ(profiles[0].month, QStringLiteral("March"));
+    EXPECT_EQ(profiles[0].day, QStringLiteral("5"));
+    EXPECT_EQ(profiles[0].year, QStringLiteral("1980"));
+    EXPECT_EQ(profiles[0].time, QStringLiteral("7:05"));
+    EXPECT_EQ(profiles[1].name, QStringLiteral("Eva"));
+}
+
+TEST(ProfilesFile, MissingFileHasNoProfiles) {
+    testing_support::TempProgramFolder folder;
+    EXPECT_TRUE(profileLines().isEmpty());
+    EXPECT_TRUE(readProfiles().empty());
+}
+
+TEST(ProfilesFile, RecordRoundTripsThroughTheParser) {
+    const Profile ana{QStringLiteral("Ana María"), QStringLiteral("March"), QStringLiteral("5"),
+                      QStringLiteral("1980"), QStringLiteral("7:5")};
+    EXPECT_EQ(profileRecord(ana), QStringLiteral("Ana María,March/5/1980,7:5"));
+    const auto back = parseProfile(profileRecord(ana));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(profileRecord(*back), profileRecord(ana));
+}
+
+TEST(ProfilesFile, NamesWithACommaAreRefused) {
+    EXPECT_TRUE(validProfileName(QStringLiteral("Ana")));
+    EXPECT_TRUE(validProfileName(QStringLiteral("Ana / Luis")));
+    EXPECT_FALSE(validProfileName(QStringLiteral("Ana, Luis")));
+}
+
+TEST(MonthToNumber, ExactEnglishNamesOnly) {
+    resetBioState();
+    struct Case {
+        const char* name;
+        const char* mesNumero; // after the call, starting from "7"
+    };
+    const Case cases[] = {{"January", "1"}, {"September", "9"}, {"December", "12"}, {"march", "7"},
+                          {"Marzo", "7"},   {"", "7"},          {"March ", "7"}};
+    for (const Case& c : cases) {
+        bioState().mesNumero = QStringLiteral("7");
+        MonthToNumber(QString::fromUtf8(c.name));
+        EXPECT_EQ(bioState().mesNumero, QString::fromLatin1(c.mesNumero)) << c.name;
+    }
+    EXPECT_EQ(englishMonthName(3), QStringLiteral("March"));
+    EXPECT_EQ(englishMonthName(13), QString());
+    resetBioState();
+}
+
+TEST(ProfileFields, DatesAreCheckedAsCalendarDates) {
+    const auto date = [](const char* line) {
+        return profileDate(*parseProfile(QString::fromLatin1(line)));
+    };
+    const auto leap = date("A,February/29/2000,7:05");
+    ASSERT_TRUE(leap);
+    EXPECT_EQ(leap->year, 2000);
+    EXPECT_EQ(leap->month, 2);
+    EXPECT_EQ(leap->day, 29);
+    EXPECT_FALSE(date("A,February/29/1999,7:05"));
+    EXPECT_FALSE(date("A,Febrero/2/1999,7:05"));
+    EXPECT_FALSE(date("A,March/x/1999,7:05"));
+}
+
+TEST(ProfileFields, TimesWithOrWithoutLeadingZeroMinute) {
+    struct Case {
+        const char* text;
+        int hour;
+        int minute;
+    };
+    const Case good[] = {{"7:05", 7, 5},    {"7:5", 7, 5}, {"12:00", 12, 0},
+                         {"17:30", 17, 30}, {"0:0", 0, 0}, {"23:59", 23, 59}};
+    for (const Case& c : good) {
+        const auto time = profileTime(QString::fromLatin1(c.text));
+        ASSERT_TRUE(time) << c.text;
+        EXPECT_EQ(time->hour, c.hour) << c.text;
+        EXPECT_EQ(time->minute, c.minute) << c.text;
+    }
+    for (const char* bad : {"24:00", "7:60", "7", "7:05:00", "a:b", ""}) {
+        EXPECT_FALSE(profileTime(QString::fromLatin1(bad))) << bad;
+    }
+}
+
+} // namespace
+} // namespace biorhythms
