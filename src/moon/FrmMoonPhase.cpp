@@ -172,13 +172,8 @@ bool FrmMoonPhase::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmMoonPhase::paintEvent(QPaintEvent* event) {
     forms::Form::paintEvent(event);
+    shell::paintWindowPicture(this, shell::kPicToolTip);
     QPainter painter(this);
-    const QPixmap sky = shell::uiPicture(QStringLiteral("tooltip-background"));
-    if (sky.isNull()) {
-        painter.fillRect(rect(), QColor(23, 29, 63));
-    } else {
-        painter.drawPixmap(rect(), sky);
-    }
     painter.setPen(QColor(0xe0, 0xb8, 0x4c));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -7,6 +7,7 @@
 #include "platform/TimeZoneInfo.h"
 #include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
+#include "readings/ReadingControls.h"
 #include "readings/ReadingsState.h"
 #include "readings/SignDisplay.h"
 #include "readings/SignPeriods.h"
@@ -82,15 +83,6 @@ runtime::DateValue universalToLocal(runtime::DateValue universal) {
     default:
         return universal;
     }
-}
-
-bool isLeftClick(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonRelease) {
-        return false;
-    }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    return mouse->button() == Qt::LeftButton &&
-           static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
 }
 
 } // namespace
@@ -401,16 +393,7 @@ bool FrmCalendar::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmCalendar::paintEvent(QPaintEvent* event) {
     shell::ModuleForm::paintEvent(event);
-    if (background.isNull()) {
-        const QPixmap picture = shell::uiPicture(QStringLiteral("cardofday-background"));
-        background = picture.isNull() ? QPixmap() : picture.scaled(size());
-    }
-    QPainter painter(this);
-    if (background.isNull()) {
-        painter.fillRect(rect(), QColor(23, 29, 63));
-    } else {
-        painter.drawPixmap(0, 0, background);
-    }
+    shell::paintWindowPicture(this, QStringLiteral("cardofday-background"));
 }
 
 } // namespace readings

@@ -76,7 +76,6 @@ private:
     std::optional<runtime::DateValue> instanteCambio; // the boundary on the chosen day, UT
     QString textoEstacion;                            // the season that begins, or ""
     unsigned lecturas = 0;                            // readings started, to drop stale ones
-    QPixmap background;
 };
 
 } // namespace readings

@@ -15,6 +15,7 @@
 #include "platform/WindowOrder.h"
 #include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
+#include "readings/ReadingControls.h"
 #include "readings/ReadingsState.h"
 #include "readings/SignDisplay.h"
 #include "readings/SignPeriods.h"
@@ -132,13 +133,18 @@ long long secondsBetween(runtime::DateValue from, runtime::DateValue to) {
                         runtime::kSecondsPerDay);
 }
 
-bool isLeftClick(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonRelease) {
-        return false;
+// A window placed beside this one stays wholly on its screen (this window may stand at an edge).
+QPoint keptOnScreen(QPoint place, QSize size) {
+    const QScreen* screen = QGuiApplication::screenAt(place);
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
     }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    return mouse->button() == Qt::LeftButton &&
-           static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+    if (!screen) {
+        return place;
+    }
+    const QRect area = screen->availableGeometry();
+    return {std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - size.width())),
+            std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() - size.height()))};
 }
 
 } // namespace
@@ -472,8 +478,9 @@ void FrmCartaDia::ImgLuna_MouseMove() {
         return;
     }
     auto& detail = forms::Forms::instance().get<moon::FrmMoonPhase>();
-    detail.move(x() - ui->ImgLuna->width(),
-                y() + static_cast<int>(std::lround(kMoonDetailDrop * detail.height())));
+    const QPoint beside(x() - ui->ImgLuna->width(),
+                        y() + static_cast<int>(std::lround(kMoonDetailDrop * detail.height())));
+    detail.move(keptOnScreen(beside, detail.size()));
     detail.show(); // beside this window, without taking the focus from it
 }
 
@@ -653,16 +660,7 @@ bool FrmCartaDia::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmCartaDia::paintEvent(QPaintEvent* event) {
     shell::ModuleForm::paintEvent(event);
-    if (background.isNull()) {
-        const QPixmap picture = shell::uiPicture(QStringLiteral("cardofday-background"));
-        background = picture.isNull() ? QPixmap() : picture.scaled(size());
-    }
-    QPainter painter(this);
-    if (background.isNull()) {
-        painter.fillRect(rect(), QColor(23, 29, 63));
-    } else {
-        painter.drawPixmap(0, 0, background);
-    }
+    shell::paintWindowPicture(this, QStringLiteral("cardofday-background"));
 }
 
 } // namespace readings

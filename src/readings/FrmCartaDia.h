@@ -115,7 +115,6 @@ private:
     int signCount = 0;                            // minutes since the sign was last shown
     runtime::DateValue popUpDay = 0.0;            // the day whose midnight pop-up is done
     std::optional<runtime::DateValue> poppedUpAt; // when the pop-up showed the window
-    QPixmap background;                           // the window's picture, at its size
 };
 
 } // namespace readings

@@ -5,6 +5,7 @@
 #include "readings/LetterValues.h"
 #include "readings/OracleMusic.h"
 #include "readings/OracleTexts.h"
+#include "readings/ReadingControls.h"
 #include "readings/ReadingsState.h"
 #include "readings/ResultLogMenu.h"
 #include "readings/ResultLogs.h"
@@ -52,15 +53,6 @@ const QString kLook = QStringLiteral(
     "QPlainTextEdit#TxtEdit { color: #20180f; background: #f8f0dc; border: 1px solid #c8a040;"
     " border-radius: 4px; }"
     "Line { color: #c8a040; }");
-
-bool isLeftClick(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonRelease) {
-        return false;
-    }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    return mouse->button() == Qt::LeftButton &&
-           static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
-}
 
 // A data folder under the program folder, left out at the root of the file system.
 QString dataFolder(const QString& folder) {

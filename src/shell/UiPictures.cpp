@@ -1,9 +1,33 @@
 #include "shell/UiPictures.h"
 
+#include <QPainter>
+#include <QPixmapCache>
+#include <QWidget>
+
 namespace shell {
 
 QPixmap uiPicture(const QString& name) {
     return QPixmap(QStringLiteral(":/ui/") + name + QStringLiteral(".png"));
+}
+
+void paintWindowPicture(QWidget* window, const QString& name) {
+    static const QColor kNightBlue(23, 29, 63);
+    QPainter painter(window);
+    const QString key =
+        QStringLiteral("velarcana-%1-%2x%3").arg(name).arg(window->width()).arg(window->height());
+    QPixmap stretched;
+    if (!QPixmapCache::find(key, &stretched)) {
+        const QPixmap picture = uiPicture(name);
+        if (!picture.isNull()) {
+            stretched = picture.scaled(window->size());
+            QPixmapCache::insert(key, stretched);
+        }
+    }
+    if (stretched.isNull()) {
+        painter.fillRect(window->rect(), kNightBlue);
+    } else {
+        painter.drawPixmap(0, 0, stretched);
+    }
 }
 
 QIcon programIcon() {

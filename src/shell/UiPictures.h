@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QWidget;
+
 namespace shell {
 
 // Names of the window pictures the shell shows.
@@ -19,6 +21,10 @@ inline const QString kPicToolTip = QStringLiteral("tooltip-background"); // pers
 // A window picture built into the program (":/ui/<name>.png"); a null pixmap when it is
 // missing, so the control shows nothing.
 QPixmap uiPicture(const QString& name);
+
+// Paints a window picture stretched over the whole widget, or the program's night blue where the
+// picture is missing. The stretched picture is kept for the widget's size.
+void paintWindowPicture(QWidget* window, const QString& name);
 
 // The program's icon, for the tray and the windows.
 QIcon programIcon();

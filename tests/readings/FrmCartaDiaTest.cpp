@@ -531,6 +531,18 @@ TEST_F(FrmCartaDiaTest, SignTextOnTheFifthMoveOverTheSignPicture) {
     EXPECT_FALSE(box->isVisible()) << "leaving starts the count again";
 }
 
+TEST_F(FrmCartaDiaTest, MoonDetailStaysOnTheScreenBesideAWindowAtTheLeftEdge) {
+    FrmCartaDia& w = open();
+    w.move(0, 0);
+    QLabel* moonPicture = control(w, "ImgLuna");
+    for (int move = 1; move <= 5; ++move) {
+        moveOver(moonPicture, true);
+    }
+    auto* detail = forms::Forms::instance().findForm<moon::FrmMoonPhase>();
+    ASSERT_NE(detail, nullptr);
+    EXPECT_GE(detail->x(), 0);
+}
+
 TEST_F(FrmCartaDiaTest, MoonDetailOnTheFifthMoveBesideTheWindowAndGoneWhenThePointerLeaves) {
     FrmCartaDia& w = open();
     w.move(400, 100);
