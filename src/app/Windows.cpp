@@ -1,5 +1,7 @@
 #include "app/Windows.h"
 
+#include "biorhythms/FormMod.h"
+#include "biorhythms/FrmProfiles.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
 #include "readings/FrmCalendar.h"
@@ -20,6 +22,10 @@ void registerWindows() {
                             [] { return new readings::FrmCalendar; });
     windows.registerFactory(QString::fromLatin1(biorhythms::frmBio::kName),
                             [] { return new biorhythms::frmBio; });
+    windows.registerFactory(QString::fromLatin1(biorhythms::FrmProfiles::kName),
+                            [] { return new biorhythms::FrmProfiles; });
+    windows.registerFactory(QString::fromLatin1(biorhythms::FormMod::kName),
+                            [] { return new biorhythms::FormMod; });
     windows.registerFactory(QString::fromLatin1(readings::frmVelarcana::kName),
                             [] { return new readings::frmVelarcana; });
     windows.registerFactory(QString::fromLatin1(readings::FrmName::kName),

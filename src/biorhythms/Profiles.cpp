@@ -5,6 +5,7 @@
 #include "runtime/TextFile.h"
 
 #include <QDate>
+#include <QFile>
 
 #include <array>
 
@@ -53,6 +54,21 @@ std::vector<Profile> readProfiles() {
         }
     }
     return profiles;
+}
+
+std::optional<QStringList> profileLinesWithout(const QString& line) {
+    std::optional<QStringList> lines = runtime::readLines(profilesPath());
+    if (lines) {
+        lines->removeAll(line);
+    }
+    return lines;
+}
+
+bool replaceProfilesFile(const QString& tempPath) {
+    const std::optional<QStringList> lines = runtime::readLines(tempPath);
+    const bool replaced = lines && runtime::writeLines(profilesPath(), *lines);
+    QFile::remove(tempPath);
+    return replaced;
 }
 
 QString profileRecord(const Profile& profile) {

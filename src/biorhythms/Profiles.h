@@ -27,6 +27,12 @@ std::optional<Profile> parseProfile(const QString& line);
 // The well-formed profiles of the file, in file order; damaged lines are passed over.
 std::vector<Profile> readProfiles();
 
+// The lines of the file except every copy of `line`, in order; nothing when it cannot be read.
+std::optional<QStringList> profileLinesWithout(const QString& line);
+// Puts the fully written temporary file in place of the profiles file in one step (the file is
+// never left half-written) and removes the temporary file.
+bool replaceProfilesFile(const QString& tempPath);
+
 // The record a profile is stored as.
 QString profileRecord(const Profile& profile);
 // A name may be anything but a ",", which would split the record's fields.

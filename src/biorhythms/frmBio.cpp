@@ -3,6 +3,8 @@
 #include "biorhythms/BioRule.h"
 #include "biorhythms/BioState.h"
 #include "biorhythms/BirthData.h"
+#include "biorhythms/FrmProfiles.h"
+#include "biorhythms/Profiles.h"
 #include "forms/Forms.h"
 #include "runtime/Clock.h"
 #include "runtime/EventLoop.h"
@@ -25,13 +27,14 @@
 namespace biorhythms {
 namespace {
 
-const QString kProfilesFile = QStringLiteral("\\perfiles.txt");
 const QString kBirthTimeAdvice =
     QStringLiteral("If you know your time of birth put it (Biorhythms will be more accurate), if "
                    "not leave it to 12:00.");
 const QString kTooFewProfiles =
     QStringLiteral("To use this feature must be more than one saved profile");
 const QString kSystray = QStringLiteral("systray");
+const QString kCommaInName = QStringLiteral("The name can not contain a comma.");
+const QString kProfileNotSaved = QStringLiteral("The profile could not be saved.");
 
 // The windows this one opens or hands over to.
 const QString kFrmName = QStringLiteral("FrmName");
@@ -49,43 +52,6 @@ const QString kLook = QStringLiteral(
     "QLabel { color: #f8f0dc; }"
     "QLabel#PicBio { border: 1px solid #e0b84c; }"
     "QLineEdit, QComboBox, QDateEdit { color: #20180f; background: #f8f0dc; }");
-
-// One profile line: name, birth date "Month/day/year", birth time "h:mm".
-struct ProfileLine {
-    QString name;
-    QString month;
-    QString day;
-    QString year;
-    QString time;
-};
-
-std::optional<ProfileLine> profileLine(const QString& line) {
-    const QStringList fields = line.split(QLatin1Char(','));
-    if (fields.size() < 3) {
-        return std::nullopt;
-    }
-    const QStringList date = fields[1].split(QLatin1Char('/'));
-    if (date.size() < 3) {
-        return std::nullopt;
-    }
-    return ProfileLine{fields[0], date[0], date[1], date[2], fields[2]};
-}
-
-QStringList profileLines() {
-    QStringList lines =
-        runtime::readLines(runtime::programPath(kProfilesFile)).value_or(QStringList());
-    lines.removeAll(QString());
-    return lines;
-}
-
-int monthNumber(const MonthTable& names, const QString& name) {
-    for (std::size_t month = 1; month < names.size(); ++month) {
-        if (names[month] == name) {
-            return static_cast<int>(month);
-        }
-    }
-    return 0;
-}
 
 std::optional<int> wholeNumber(const QString& text) {
     bool ok = false;
@@ -248,6 +214,7 @@ void frmBio::connectControls() {
     connect(ui->CommandOk, &QPushButton::clicked, this, &frmBio::CommandOk_Click);
     connect(ui->XPButtonCompa, &QPushButton::clicked, this, &frmBio::XPButtonCompa_Click);
     connect(ui->XPButtonEdit, &QPushButton::clicked, this, &frmBio::XPButtonEdit_Click);
+    connect(ui->XPButtonSave, &QPushButton::clicked, this, &frmBio::XPButtonSave_Click);
     connect(ui->CmdSnap, &QPushButton::clicked, this, &frmBio::CmdSnap_Click);
     connect(ui->DTPicker1, &QDateEdit::dateChanged, this, &frmBio::DTPicker1_Change);
     connect(ui->ComboProfiles, &QComboBox::activated, this, &frmBio::ComboProfiles_Click);
@@ -274,7 +241,7 @@ void frmBio::Form_Load() {
     readCountdown();
     readBirthDate();
     readBirthTimeControls();
-    runtime::appendLines(runtime::programPath(kProfilesFile), {});
+    runtime::appendLines(profilesPath(), {});
     shell::readOption(shell::LeerPerfilBio, QStringLiteral("Perfil-Bio"));
     readProfiles();
     readSecondProfile();
@@ -335,14 +302,14 @@ void frmBio::readSecondProfile() {
     ui->TextSecondProf->show();
     ui->TextSecondProf->setText(name);
     for (const QString& text : profileLines()) {
-        const auto line = profileLine(text);
+        const auto line = parseProfile(text);
         if (!line || line->name != ui->TextSecondProf->text()) {
             continue;
         }
         b.mesPerfil = line->month;
         b.diaPerfil = line->day;
         b.anioPerfil = line->year;
-        b.mesNumero = QString::number(monthNumber(nombresMes, b.mesPerfil));
+        MonthToNumber(b.mesPerfil);
         b.fechaNac2 =
             b.diaPerfil + QLatin1Char('/') + b.mesNumero + QLatin1Char('/') + b.anioPerfil;
         if (const auto time = runtime::dateFromText(line->time)) {
@@ -489,7 +456,42 @@ void frmBio::XPButtonCompa_Click() {
 }
 
 void frmBio::XPButtonEdit_Click() {
-    forms::Forms::instance().load(kFrmProfiles);
+    if (auto* profiles = static_cast<FrmProfiles*>(forms::Forms::instance().load(kFrmProfiles))) {
+        profiles->ListaPerfiles();
+    }
+}
+
+// A profile is the birth data shown, under a name; the very same profile is not saved twice.
+void frmBio::XPButtonSave_Click() {
+    const QString name = runtime::InputBox(QStringLiteral("Name for this profile:"),
+                                           QStringLiteral("Profile"), QString());
+    if (name.isEmpty()) {
+        return;
+    }
+    if (!validProfileName(name)) {
+        runtime::MsgBox(kCommaInName, runtime::vbExclamation, QStringLiteral("Error"));
+        return;
+    }
+    const QString record = name + QLatin1Char(',') + ui->lblMonthBirth->text() + QLatin1Char('/') +
+                           ui->lblDayBirth->text() + QLatin1Char('/') + ui->lblYearBirth->text() +
+                           QLatin1Char(',') + ui->LabelHoraBirth->text().mid(6);
+    if (profileLines().contains(record)) {
+        runtime::MsgBox(QStringLiteral("This profile exists already, put another please."),
+                        runtime::vbExclamation, QStringLiteral("Error"));
+        return;
+    }
+    if (!runtime::appendLines(profilesPath(), {record})) {
+        runtime::MsgBox(kProfileNotSaved, runtime::vbExclamation, QStringLiteral("Error"));
+        return;
+    }
+    ui->ComboProfiles->addItem(name);
+    ui->ComboProfiles->setCurrentIndex(ui->ComboProfiles->count() - 1);
+    GuardarPerfilIni(name);
+    ui->ComboProfiles->show();
+}
+
+void frmBio::GuardarPerfilIni(const QString& name) {
+    shell::writeOption(QStringLiteral("Perfil-Bio"), name);
 }
 
 void frmBio::CmdSnap_Click() {
@@ -503,11 +505,11 @@ void frmBio::CmdSnap_Click() {
 void frmBio::ComboProfiles_Click() {
     const QString chosen = ui->ComboProfiles->currentText();
     for (const QString& text : profileLines()) {
-        const auto line = profileLine(text);
+        const auto line = parseProfile(text);
         if (!line || line->name != chosen) {
             continue;
         }
-        const int month = monthNumber(nombresMes, line->month);
+        const int month = monthNumber(line->month).value_or(0);
         const auto day = wholeNumber(line->day);
         const auto year = wholeNumber(line->year);
         // A damaged line is passed over rather than moving the bars to a wrong date.
@@ -523,7 +525,7 @@ void frmBio::ComboProfiles_Click() {
             ui->VScrollMinuto->setValue(runtime::minuteOf(*time));
         }
     }
-    shell::writeOption(QStringLiteral("Perfil-Bio"), chosen);
+    GuardarPerfilIni(chosen);
     GuardarBio();
     CommandOk_Click();
 }

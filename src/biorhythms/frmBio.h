@@ -67,6 +67,7 @@ public:
     void CommandOk_Click();
     void XPButtonCompa_Click();
     void XPButtonEdit_Click();
+    void XPButtonSave_Click();
     void CmdSnap_Click();
     void ComboProfiles_Click();
     void MnuAboutBio_Click();
@@ -104,6 +105,7 @@ private:
     void setBirthBars();
     void setStudyBars();
     void GuardarBio();
+    void GuardarPerfilIni(const QString& name);
     void AjustarDiasNacimiento();
     void AjustarDiasBio();
     void showHelpNotice();

@@ -1,0 +1,142 @@
+#include "biorhythms/FormMod.h"
+
+#include "biorhythms/BioState.h"
+#include "biorhythms/FrmProfiles.h"
+#include "biorhythms/Profiles.h"
+#include "forms/Forms.h"
+#include "platform/TempFile.h"
+#include "runtime/EventLoop.h"
+#include "runtime/MessageBox.h"
+#include "runtime/TextFile.h"
+#include "shell/WindowFonts.h"
+#include "ui_FormMod.h"
+
+#include <QFile>
+
+namespace biorhythms {
+namespace {
+
+const QString kCommaInName = QStringLiteral("The name can not contain a comma.");
+
+} // namespace
+
+FormMod::FormMod() : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FormMod>()) {
+    ui->setupUi(this);
+    setFont(shell::sansSerifFont(9));
+    setFixedSize(size());
+    ui->VScrollHora->setRange(0, 23);
+    ui->VScrollMinuto->setRange(0, 59);
+    connect(ui->VScrollHora, &QScrollBar::valueChanged, this, &FormMod::VScrollHora_Change);
+    connect(ui->VScrollMinuto, &QScrollBar::valueChanged, this, &FormMod::VScrollMinuto_Change);
+    connect(ui->CmdAcept, &QPushButton::clicked, this, &FormMod::CmdAcept_Click);
+    connect(ui->CmdCancel, &QPushButton::clicked, this, &FormMod::CmdCancel_Click);
+}
+
+FormMod::~FormMod() = default;
+
+void FormMod::Form_Load() {
+    FrmProfiles* list = forms::Forms::instance().findForm<FrmProfiles>();
+    if (!list || !list->takeSelection()) {
+        return;
+    }
+    indiceSeleccionado = list->indiceSeleccionado;
+    lineaSeleccionada = list->lineaSeleccionada;
+    if (!stageOtherProfiles()) {
+        return;
+    }
+    showProfile();
+    unsetCursor();
+}
+
+// The other profiles wait in a temporary file of the system's folder until Submit.
+bool FormMod::stageOtherProfiles() {
+    const std::optional<QStringList> others = profileLinesWithout(lineaSeleccionada);
+    if (!others) {
+        return false;
+    }
+    const std::optional<QString> folder = platform::GetTempPath();
+    if (!folder) {
+        runtime::MsgBox(QStringLiteral("Error searching the path of file."), runtime::vbOKOnly);
+        return false;
+    }
+    const std::optional<QString> temp = platform::GetTempFileName(*folder, QStringLiteral("tmp"));
+    if (!temp) {
+        runtime::MsgBox(QStringLiteral("Error searching the name of file."), runtime::vbOKOnly);
+        return false;
+    }
+    rutaTemporal = *temp;
+    setCursor(Qt::WaitCursor);
+    runtime::DoEvents();
+    return runtime::writeLines(rutaTemporal, *others);
+}
+
+// A damaged date or time leaves that part of the editor at its default.
+void FormMod::showProfile() {
+    const QStringList fields = lineaSeleccionada.split(QLatin1Char(','));
+    ui->TextName->setText(fields.value(0));
+    const QStringList date = fields.value(1).split(QLatin1Char('/'));
+    mesMod = date.value(0);
+    diaMod = date.value(1);
+    anioMod = date.value(2);
+    MonthToNumber(mesMod);
+    if (const auto birth = profileDate(Profile{fields.value(0), mesMod, diaMod, anioMod, {}})) {
+        ui->DTPicker1->setDate(QDate(birth->year, birth->month, birth->day));
+    }
+    if (const auto time = profileTime(fields.value(2))) {
+        ui->VScrollHora->setValue(time->hour);
+        ui->VScrollMinuto->setValue(time->minute);
+    }
+    VScrollHora_Change();
+    VScrollMinuto_Change();
+}
+
+QString FormMod::editedRecord() const {
+    const QDate date = ui->DTPicker1->date();
+    return profileRecord(
+        Profile{ui->TextName->text(), englishMonthName(date.month()), QString::number(date.day()),
+                QString::number(date.year()),
+                ui->LabelHora->text() + QLatin1Char(':') + ui->LabelMinuto->text()});
+}
+
+// The file is rebuilt from its present lines, so profiles saved or deleted while the editor
+// was open are kept; the old line goes and the edited one is appended.
+void FormMod::CmdAcept_Click() {
+    if (!validProfileName(ui->TextName->text())) {
+        runtime::MsgBox(kCommaInName, runtime::vbExclamation, QStringLiteral("Error"));
+        return;
+    }
+    if (!rutaTemporal.isEmpty()) {
+        std::optional<QStringList> lines = profileLinesWithout(lineaSeleccionada);
+        if (lines) {
+            lines->append(editedRecord());
+            if (runtime::writeLines(rutaTemporal, *lines)) {
+                replaceProfilesFile(rutaTemporal);
+            }
+        }
+    }
+    if (FrmProfiles* list = forms::Forms::instance().findForm<FrmProfiles>()) {
+        list->ListaPerfiles();
+    }
+    Unload();
+}
+
+void FormMod::CmdCancel_Click() {
+    Unload();
+}
+
+void FormMod::VScrollHora_Change() {
+    ui->LabelHora->setText(QString::number(ui->VScrollHora->value()));
+}
+
+void FormMod::VScrollMinuto_Change() {
+    ui->LabelMinuto->setText(QString::number(ui->VScrollMinuto->value()));
+}
+
+// A cancelled or closed editor leaves no temporary file behind.
+void FormMod::Form_Unload(int&) {
+    if (!rutaTemporal.isEmpty()) {
+        QFile::remove(rutaTemporal);
+    }
+}
+
+} // namespace biorhythms

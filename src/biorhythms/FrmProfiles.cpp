@@ -1,0 +1,123 @@
+#include "biorhythms/FrmProfiles.h"
+
+#include "biorhythms/FormMod.h"
+#include "biorhythms/Profiles.h"
+#include "biorhythms/frmBio.h"
+#include "forms/Forms.h"
+#include "platform/TempFile.h"
+#include "runtime/EventLoop.h"
+#include "runtime/MessageBox.h"
+#include "runtime/TextFile.h"
+#include "shell/Settings.h"
+#include "shell/ShellState.h"
+#include "shell/WindowFonts.h"
+#include "ui_FrmProfiles.h"
+
+#include <QComboBox>
+#include <QFile>
+
+namespace biorhythms {
+
+FrmProfiles::FrmProfiles()
+    : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FrmProfiles>()) {
+    ui->setupUi(this);
+    setFont(shell::sansSerifFont(9));
+    setFixedSize(size());
+    connect(ui->CmdBorrar, &QPushButton::clicked, this, &FrmProfiles::CmdBorrar_Click);
+    connect(ui->CmdMod, &QPushButton::clicked, this, &FrmProfiles::CmdMod_Click);
+    connect(ui->CmdExit, &QPushButton::clicked, this, &FrmProfiles::CmdExit_Click);
+}
+
+FrmProfiles::~FrmProfiles() = default;
+
+void FrmProfiles::Form_Load() {
+    shell::shellState().perfilesAbierto = true;
+    Show();
+}
+
+void FrmProfiles::Form_Unload(int&) {
+    shell::shellState().perfilesAbierto = false;
+}
+
+void FrmProfiles::ListaPerfiles() {
+    ui->ListProfiles->clear();
+    ui->ListProfiles->addItems(profileLines());
+}
+
+bool FrmProfiles::takeSelection() {
+    indiceSeleccionado = static_cast<runtime::Integer>(ui->ListProfiles->currentRow());
+    const QListWidgetItem* item = ui->ListProfiles->currentItem();
+    lineaSeleccionada = item ? item->text() : QString();
+    return !lineaSeleccionada.isEmpty();
+}
+
+void FrmProfiles::CmdBorrar_Click() {
+    if (!takeSelection()) {
+        return;
+    }
+    deleteSelectedLine();
+}
+
+// Every copy of the selected line goes; the other lines keep their order.
+void FrmProfiles::deleteSelectedLine() {
+    const std::optional<QStringList> kept = profileLinesWithout(lineaSeleccionada);
+    if (!kept) {
+        return;
+    }
+    const std::optional<QString> folder = platform::GetTempPath();
+    if (!folder) {
+        runtime::MsgBox(QStringLiteral("Error getting temporary file path."), runtime::vbOKOnly);
+        return;
+    }
+    const std::optional<QString> temp = platform::GetTempFileName(*folder, QStringLiteral("tmp"));
+    if (!temp) {
+        runtime::MsgBox(QStringLiteral("Error getting temporary file name."), runtime::vbOKOnly);
+        return;
+    }
+    setCursor(Qt::WaitCursor);
+    runtime::DoEvents();
+    if (runtime::writeLines(*temp, *kept)) {
+        replaceProfilesFile(*temp);
+    }
+    QFile::remove(*temp);
+    ListaPerfiles();
+    unsetCursor();
+}
+
+void FrmProfiles::CmdMod_Click() {
+    if (!takeSelection()) {
+        runtime::MsgBox(QStringLiteral("You must choose a record"), runtime::vbExclamation,
+                        QStringLiteral("ErrorInfo"));
+        return;
+    }
+    forms::Forms::instance().load(QString::fromLatin1(FormMod::kName))->Show();
+}
+
+void FrmProfiles::CmdExit_Click() {
+    refillBioProfiles();
+    Unload();
+}
+
+// The Biorhythms window's list gets the names back, showing the profile of "Perfil-Bio" or else
+// the last one; an empty list is hidden.
+void FrmProfiles::refillBioProfiles() {
+    forms::Form* bio = forms::Forms::instance().find(QString::fromLatin1(frmBio::kName));
+    auto* combo = bio ? bio->findChild<QComboBox*>(QStringLiteral("ComboProfiles")) : nullptr;
+    if (!combo) {
+        return;
+    }
+    combo->clear();
+    for (const QString& line : profileLines()) {
+        combo->addItem(line.section(QLatin1Char(','), 0, 0));
+        combo->show();
+    }
+    const QString chosen = shell::readOption(shell::LeerPerfilBio, QStringLiteral("Perfil-Bio"));
+    combo->setCurrentIndex(combo->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    if (combo->count() == 0) {
+        combo->hide();
+    } else if (combo->currentIndex() < 0) {
+        combo->setCurrentIndex(combo->count() - 1);
+    }
+}
+
+} // namespace biorhythms
