@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 
+#include "biorhythms/FrmCompaTab.h"
 #include "biorhythms/FormMod.h"
 #include "biorhythms/FrmProfiles.h"
 #include "biorhythms/frmBio.h"
@@ -26,6 +27,8 @@ void registerWindows() {
                             [] { return new biorhythms::FrmProfiles; });
     windows.registerFactory(QString::fromLatin1(biorhythms::FormMod::kName),
                             [] { return new biorhythms::FormMod; });
+    windows.registerFactory(QString::fromLatin1(biorhythms::FrmCompaTab::kName),
+                            [] { return new biorhythms::FrmCompaTab; });
     windows.registerFactory(QString::fromLatin1(readings::frmVelarcana::kName),
                             [] { return new readings::frmVelarcana; });
     windows.registerFactory(QString::fromLatin1(readings::FrmName::kName),

@@ -55,6 +55,12 @@ struct BioState {
     QString fechaNac2;
     double horaNac2 = 0.0;
     runtime::Single diasVividos2 = 0.0F;
+    // The second profile's day count at the study date (as diasVida, minutosNacRest, diasBase).
+    QString fechaEstudio2; // study date, day/month/year
+    runtime::Long diasVida2 = 0;
+    runtime::Integer minutosNacRest2 = 0;
+    runtime::Single diasBase2 = 0.0F;
+    runtime::Integer indiceSecundario = 0; // the compatibility list's index of the second profile
 
     bool birthDateSet() const { return !(diaNac == 1 && mesNac == 1 && anioNac == 1900); }
 };

@@ -118,7 +118,6 @@ private:
     void showTrends();
     void showCountdown(runtime::DateValue from);
     std::optional<runtime::DateValue> studyDate() const;
-    runtime::Single secondLivedDays() const;
 
     std::unique_ptr<Ui::frmBio> ui;
     MonthTable nombresMes;

@@ -1,6 +1,7 @@
 #include "biorhythms/BioChart.h"
 #include "biorhythms/BioRule.h"
 #include "biorhythms/BioState.h"
+#include "biorhythms/FrmCompaTab.h"
 #include "biorhythms/frmBio.h"
 #include "runtime/Clock.h"
 #include "runtime/SystemFormats.h"
@@ -154,28 +155,17 @@ void frmBio::showTrends() {
     }
 }
 
-// The second profile's lived days at the study date and the clock's time of day.
-runtime::Single frmBio::secondLivedDays() const {
-    BioState& b = bioState();
-    const auto birth = dayMonthYearDate(b.fechaNac2);
-    const auto study = studyDate();
-    if (birth && study) {
-        b.diasVividos2 = dayCount(*birth, runtime::hourOf(b.horaNac2),
-                                  runtime::minuteOf(b.horaNac2), *study, runtime::Now())
-                             .diasVividos;
-    }
-    return b.diasVividos2;
-}
-
 void frmBio::mschart() {
     const BioState& b = bioState();
     BioChart& chart = *ui->MSChart1;
     const auto base = static_cast<runtime::Single>(b.diasVividos - 1.0);
     const bool second = ui->ComboProfiles->count() >= 2 && b.dibujarSecundario;
-    const auto base2 = second ? static_cast<runtime::Single>(secondLivedDays() - 1.0) : 0.0F;
-    if (!second) {
+    if (second) {
+        calcDiasVividos2();
+    } else {
         ui->TextSecondProf->hide();
     }
+    const auto base2 = second ? static_cast<runtime::Single>(b.diasVividos2 - 1.0) : 0.0F;
     const int columns = second ? 8 : 4;
     BioChart::Table table;
     for (int row = 1; row <= kChartRows; ++row) {
