@@ -2,6 +2,7 @@
 
 #include "biorhythms/FrmCompaTab.h"
 #include "biorhythms/FormMod.h"
+#include "biorhythms/FormSnap.h"
 #include "biorhythms/FrmProfiles.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
@@ -27,6 +28,8 @@ void registerWindows() {
                             [] { return new biorhythms::FrmProfiles; });
     windows.registerFactory(QString::fromLatin1(biorhythms::FormMod::kName),
                             [] { return new biorhythms::FormMod; });
+    windows.registerFactory(QString::fromLatin1(biorhythms::FormSnap::kName),
+                            [] { return new biorhythms::FormSnap; });
     windows.registerFactory(QString::fromLatin1(biorhythms::FrmCompaTab::kName),
                             [] { return new biorhythms::FrmCompaTab; });
     windows.registerFactory(QString::fromLatin1(readings::frmVelarcana::kName),

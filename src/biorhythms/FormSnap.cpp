@@ -1,0 +1,56 @@
+#include "biorhythms/FormSnap.h"
+
+#include "biorhythms/BioState.h"
+#include "biorhythms/JpegEncoder.h"
+#include "biorhythms/frmBio.h"
+#include "forms/Forms.h"
+#include "platform/ShellOpen.h"
+#include "runtime/EventLoop.h"
+#include "runtime/MessageBox.h"
+#include "runtime/ProgramFolder.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QUrl>
+
+namespace biorhythms {
+
+FormSnap::FormSnap() : forms::Form(QString::fromLatin1(kName)), PicSnap(new QLabel(this)) {
+    setWindowTitle(QStringLiteral("Mi snap"));
+    PicSnap->setObjectName(QStringLiteral("PicSnap"));
+}
+
+// The picture of the window the snapshot comes from; origenSnap 0 is the Biorhythms window.
+QImage FormSnap::captureSource() {
+    if (bioState().origenSnap != 0) {
+        return QImage();
+    }
+    QWidget* bio = forms::Forms::instance().find(QString::fromLatin1(frmBio::kName));
+    return bio ? bio->grab().toImage() : QImage();
+}
+
+// Without a picture nothing is said to be saved; the viewer opens only the snapshot just
+// written, never an earlier one.
+void FormSnap::Form_Load() {
+    const QString bitmapPath = runtime::programPath(QStringLiteral("\\mysnap.bmp"));
+    const QImage picture = captureSource();
+    if (picture.isNull()) {
+        return;
+    }
+    PicSnap->setPixmap(QPixmap::fromImage(picture));
+    const bool bitmapSaved = picture.save(bitmapPath, "BMP");
+    runtime::MsgBox(
+        QStringLiteral("The picture has been saved in the application folder as mysnap.jpg"),
+        runtime::vbInformation);
+    const QString jpegPath = runtime::programPath(QStringLiteral("\\mysnap.jpg"));
+    const bool written = SaveJPG(picture, jpegPath, kQuality);
+    if (QFile::exists(bitmapPath)) {
+        QFile::remove(bitmapPath);
+    }
+    if (bitmapSaved && written) {
+        platform::ShellExecute(QUrl::fromLocalFile(jpegPath));
+        runtime::DoEvents();
+    }
+}
+
+} // namespace biorhythms

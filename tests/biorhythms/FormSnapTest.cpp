@@ -1,0 +1,166 @@
+#include "biorhythms/FormSnap.h"
+#include "app/Windows.h"
+#include "biorhythms/BioState.h"
+#include "biorhythms/BirthData.h"
+#include "biorhythms/JpegEncoder.h"
+#include "biorhythms/frmBio.h"
+#include "forms/Forms.h"
+#include "runtime/MessageBox.h"
+#include "runtime/SystemFormats.h"
+#include "shell/Notif.h"
+#include "shell/ShellState.h"
+#include "support/FakeClock.h"
+#include "support/FakeShell.h"
+#include "support/FakeSoundPlayer.h"
+#include "support/FakeTray.h"
+#include "support/TempProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using biorhythms::frmBio;
+
+namespace {
+
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
+QImage testPicture() {
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(QColor(40, 120, 200));
+    return picture;
+}
+
+// The JPEG quality a reader sees is not stored; the file size tells the qualities apart.
+qint64 jpegSize(int quality) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("q.jpg"));
+    QImage noisy(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < noisy.height(); ++y) {
+        for (int x = 0; x < noisy.width(); ++x) {
+            noisy.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x ^ y) * 4 % 256));
+        }
+    }
+    EXPECT_TRUE(biorhythms::SaveJPG(noisy, path, quality));
+    return QFileInfo(path).size();
+}
+
+class SnapshotTest : public testing::Test {
+protected:
+    void SetUp() override {
+        shell::resetShellState();
+        biorhythms::resetBioState();
+        shell::shellState().modoMinimizar = "systray";
+        runtime::setLocale(kEnglish);
+        shell::Notif::setSlideDuration(0);
+        runtime::setDialogScript([this](const runtime::DialogCall& call, QString&) {
+            boxes.push_back(call);
+            jpegAtMessage = folder.exists("mysnap.jpg");
+            return runtime::vbOK;
+        });
+        app::registerWindows();
+        folder.write("bio.dat", "5,3,1980\r\n");
+        folder.write("horabio.dat", "7,5\r\n");
+        folder.write("biofinal.dat", "0,0,0\r\n");
+        biorhythms::readBirthDate();
+    }
+    void TearDown() override {
+        forms::Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        runtime::setDialogScript(nullptr);
+        shell::Notif::setSlideDuration(shell::Notif::kDefaultSlideMs);
+    }
+    frmBio& bio() { return *static_cast<frmBio*>(forms::Forms::instance().load(frmBio::kName)); }
+
+    testing_support::TempProgramFolder folder;
+    testing_support::FakeTray tray;
+    testing_support::FakeSoundPlayer sound_;
+    testing_support::FakeShell desktop;
+    testing_support::FakeClock clock{runtime::makeDateTime({2016, 7, 24, 18, 0, 0})};
+    std::vector<runtime::DialogCall> boxes;
+    bool jpegAtMessage = true;
+};
+
+} // namespace
+
+TEST_F(SnapshotTest, SnapshotOfTheBiorhythmsWindowIsSavedAsJpegAndOpened) {
+    bio().CmdSnap_Click();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt,
+              "The picture has been saved in the application folder as mysnap.jpg");
+    EXPECT_EQ(boxes[0].style, runtime::vbInformation);
+    EXPECT_FALSE(jpegAtMessage) << "the message comes before the conversion";
+    EXPECT_FALSE(folder.exists("mysnap.bmp"));
+    QImageReader reader(folder.file("mysnap.jpg"));
+    EXPECT_EQ(reader.format(), "jpeg");
+    const QImage snap = reader.read();
+    EXPECT_EQ(snap.size(), bio().size());
+    ASSERT_EQ(desktop.opened.size(), 1);
+    EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(folder.file("mysnap.jpg")));
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(biorhythms::FormSnap::kName));
+}
+
+TEST_F(SnapshotTest, WithoutTheBiorhythmsWindowNothingIsSavedOrOpened) {
+    folder.write("mysnap.jpg", "earlier");
+    forms::Forms::instance().load(biorhythms::FormSnap::kName);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(folder.read("mysnap.jpg"), "earlier");
+    EXPECT_TRUE(desktop.opened.isEmpty());
+}
+
+TEST(JpegEncoder, EncoderMimeTypeMatchIgnoresCase) {
+    const QList<QByteArray> encoders = {"image/bmp", "image/jpeg", "image/png"};
+    for (const char* wanted : {"image/jpeg", "IMAGE/JPEG", "Image/Jpeg"}) {
+        EXPECT_EQ(biorhythms::GetEncoderClsid(QString::fromLatin1(wanted), encoders),
+                  QByteArray("image/jpeg"))
+            << wanted;
+    }
+    EXPECT_FALSE(biorhythms::GetEncoderClsid(QStringLiteral("image/jpg"), encoders));
+    EXPECT_FALSE(biorhythms::GetEncoderClsid(QStringLiteral("image/jpeg"), {}));
+}
+
+TEST(JpegEncoder, QualityIsClampedToZeroToHundred) {
+    const std::pair<int, int> cases[] = {{88, 88}, {150, 100}, {100, 100}, {0, 0}, {-5, 0}};
+    for (const auto& [given, used] : cases) {
+        EXPECT_EQ(biorhythms::clampQuality(given), used) << given;
+    }
+    EXPECT_EQ(jpegSize(150), jpegSize(100));
+    EXPECT_EQ(jpegSize(-5), jpegSize(0));
+    EXPECT_LT(jpegSize(0), jpegSize(88));
+}
+
+TEST(JpegEncoder, WithoutAJpegEncoderItSaysSoAndKeepsTheEarlierFile) {
+    std::vector<runtime::DialogCall> boxes;
+    runtime::setDialogScript([&](const runtime::DialogCall& call, QString&) {
+        boxes.push_back(call);
+        return runtime::vbOK;
+    });
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mysnap.jpg"));
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    EXPECT_FALSE(biorhythms::SaveJPG(testPicture(), path, 88, {"image/png", "image/bmp"}));
+    runtime::setDialogScript(nullptr);
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt, "Konnte keinen passenden Encoder ermitteln.");
+    EXPECT_EQ(boxes[0].style, runtime::vbOKOnly);
+    EXPECT_EQ(boxes[0].title, "Encoder Error");
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "earlier");
+}
+
+TEST(JpegEncoder, NoPictureOrNoFolderIsAFailure) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(biorhythms::SaveJPG(testPicture(), dir.filePath("missing/mysnap.jpg"), 88));
+    EXPECT_FALSE(biorhythms::SaveJPG(QImage(), dir.filePath("mysnap.jpg"), 88));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("mysnap.jpg")));
+    EXPECT_TRUE(biorhythms::SaveJPG(testPicture(), dir.filePath("mysnap.jpg"), 88));
+    EXPECT_EQ(QImageReader(dir.filePath("mysnap.jpg")).format(), "jpeg");
+}
