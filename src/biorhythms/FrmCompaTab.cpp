@@ -11,6 +11,7 @@
 #include "runtime/SystemFormats.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
+#include "shell/WindowFonts.h"
 #include "ui_FrmCompaTab.h"
 
 #include <QComboBox>
@@ -25,6 +26,15 @@ namespace {
 
 const QString kSameProfile = QStringLiteral("You should choose a different profile that the main");
 const QString kMean = QStringLiteral("Mean (Physi + Emo + Intell + Intui): ");
+const QString kLook =
+    QStringLiteral("QFrame#FramePage { border: 1px solid #e0b84c; border-radius: 4px; }"
+                   "QLabel { color: #f8f0dc; }"
+                   "QLabel#LabelInfo { color: #e0b84c; }"
+                   "QCheckBox { color: #f8f0dc; }"
+                   "QListWidget { color: #20180f; background: #f8f0dc; }"
+                   "QTabBar::tab { color: #f8f0dc; background: #2a3266; border: 1px solid #e0b84c;"
+                   " border-bottom: none; padding: 4px 16px; margin-right: 2px; }"
+                   "QTabBar::tab:selected { color: #20180f; background: #e0b84c; }");
 const std::array<QString, 4> kCycleCaptions = {
     QStringLiteral("Physical: "), QStringLiteral("Emotional: "), QStringLiteral("Intellectual: "),
     QStringLiteral("Intuition: ")};
@@ -137,6 +147,7 @@ FrmCompaTab::FrmCompaTab()
     ui->SSTab1->addTab(QStringLiteral("General"));
     ui->SSTab1->addTab(QStringLiteral("Exit"));
     ui->SSTab1->setExpanding(false);
+    styleControls();
     showValues(false);
     setFixedSize(size());
     connect(ui->SSTab1, &QTabBar::currentChanged, this, &FrmCompaTab::tabChanged);
@@ -149,6 +160,27 @@ FrmCompaTab::FrmCompaTab()
 }
 
 FrmCompaTab::~FrmCompaTab() = default;
+
+void FrmCompaTab::styleControls() {
+    setStyleSheet(kLook);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(23, 29, 63));
+    colours.setColor(QPalette::WindowText, QColor(248, 240, 220));
+    setPalette(colours);
+    setFont(shell::arialFont(9));
+    ui->LabelProMain->setFont(shell::arialFont(10, true));
+    for (QLabel* value : {ui->LabelFis, ui->LabelEmo, ui->LabelInte, ui->LabelIntu}) {
+        value->setFont(shell::arialFont(10, true));
+    }
+    ui->LabelMedia->setFont(shell::arialFont(10, true));
+}
+
+// Over the middle of the Biorhythms window, which opened it.
+void FrmCompaTab::placeOverBiorhythms() {
+    const QWidget& opener = biorhythmsWindow();
+    move(opener.frameGeometry().center() - rect().center());
+}
 
 void FrmCompaTab::Form_Load() {
     shell::shellState().perfilesAbierto = true;
@@ -173,6 +205,7 @@ void FrmCompaTab::Form_Load() {
             ui->ListProfiles->setCurrentRow(row);
         }
     }
+    placeOverBiorhythms();
     Show();
 }
 

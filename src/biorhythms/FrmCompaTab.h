@@ -67,6 +67,8 @@ protected:
     void Form_Unload(int& cancel) override;
 
 private:
+    void styleControls();
+    void placeOverBiorhythms();
     void CalcularComplementariedad();
     void ValoresSecundario();
     void CalcularAfinidad();
