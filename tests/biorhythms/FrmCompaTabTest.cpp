@@ -316,11 +316,30 @@ TEST_F(FrmCompaTabTest, SecondDayCountFollowsTheStudyDate) {
     EXPECT_FLOAT_EQ(b.diasVividos2, 6.75F + 750.0F / 1440.0F) << "the seconds are ignored";
 }
 
-TEST_F(FrmCompaTabTest, ExitTabUnloadsTheWindow) {
+TEST_F(FrmCompaTabTest, ExitTabOrCloseBoxUnloadsTheWindow) {
+    for (const bool closeBox : {false, true}) {
+        FrmCompaTab* w = open();
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(shell::shellState().perfilesAbierto);
+        if (closeBox) {
+            w->close();
+        } else {
+            tab(*w, FrmCompaTab::kTabExit);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(forms::Forms::instance().findForm<FrmCompaTab>(), nullptr) << closeBox;
+        EXPECT_FALSE(shell::shellState().perfilesAbierto) << closeBox;
+    }
+}
+
+TEST_F(FrmCompaTabTest, WithoutASavedChoiceTheTabsShowNoValues) {
+    settings("1", "");
     FrmCompaTab* w = open();
     ASSERT_NE(w, nullptr);
-    tab(*w, FrmCompaTab::kTabExit);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(forms::Forms::instance().findForm<FrmCompaTab>(), nullptr);
-    EXPECT_FALSE(shell::shellState().perfilesAbierto);
+    EXPECT_EQ(control<QListWidget>(*w, "ListProfiles")->currentItem(), nullptr);
+    tab(*w, FrmCompaTab::kTabGeneral);
+    tab(*w, FrmCompaTab::kTabActual);
+    EXPECT_FALSE(control(*w, "LabelInfo")->isVisible());
+    EXPECT_FALSE(control(*w, "LabelFis")->isVisible());
+    EXPECT_TRUE(boxes.empty());
 }
