@@ -41,10 +41,9 @@ void FormMod::Form_Load() {
     }
     indiceSeleccionado = list->indiceSeleccionado;
     lineaSeleccionada = list->lineaSeleccionada;
-    if (!stageOtherProfiles()) {
-        return;
+    if (stageOtherProfiles()) {
+        showProfile();
     }
-    showProfile();
     unsetCursor();
 }
 
