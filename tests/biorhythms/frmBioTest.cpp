@@ -18,6 +18,7 @@
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
+#include "support/WindowFixtures.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -37,6 +38,8 @@ using biorhythms::frmBio;
 using runtime::makeDate;
 using runtime::makeDateTime;
 
+using testing_support::TargetWindow;
+
 namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
@@ -48,12 +51,6 @@ struct Ymd {
     int year;
     int month;
     int day;
-};
-
-// A main window for the switching targets: it only keeps the shell's behaviour.
-class TargetWindow : public shell::ModuleForm {
-public:
-    explicit TargetWindow(const QString& name) : shell::ModuleForm(name, name) {}
 };
 
 } // namespace

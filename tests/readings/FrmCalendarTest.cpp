@@ -16,6 +16,7 @@
 #include "support/FakeTimeZone.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
+#include "support/WindowFixtures.h"
 
 #include <QBuffer>
 #include <QCalendarWidget>
@@ -37,6 +38,9 @@
 using readings::FrmCalendar;
 using runtime::makeDate;
 using runtime::makeDateTime;
+
+using testing_support::centreColour;
+using testing_support::TargetWindow;
 
 namespace {
 
@@ -61,11 +65,6 @@ QByteArray pictureBytes(QColor colour, QSize size = QSize(24, 24), bool split = 
     return bytes;
 }
 
-QColor centreColour(const QLabel* label) {
-    const QImage image = label->pixmap().toImage();
-    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
-}
-
 // The first day of 2016 onwards whose local noon passes the test.
 runtime::DateValue firstDayWhere(const std::function<bool(runtime::DateValue)>& test) {
     for (runtime::DateValue day = makeDate(2016, 1, 1); day < makeDate(2017, 1, 1); day += 1) {
@@ -85,12 +84,6 @@ double illuminationAt(runtime::DateValue d) {
 long halfAngleAt(runtime::DateValue d) {
     return std::lround(std::nearbyint(moon::PhaseAngle(d) / 2.0));
 }
-
-// A main window for the switching targets: it only keeps the shell's behaviour.
-class TargetWindow : public shell::ModuleForm {
-public:
-    explicit TargetWindow(const QString& name) : shell::ModuleForm(name, name) {}
-};
 
 } // namespace
 

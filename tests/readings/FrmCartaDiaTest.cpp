@@ -21,6 +21,7 @@
 #include "support/FakeTimeZone.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
+#include "support/WindowFixtures.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -36,6 +37,9 @@
 
 using readings::FrmCartaDia;
 using runtime::makeDateTime;
+
+using testing_support::centreColour;
+using testing_support::TargetWindow;
 
 namespace {
 
@@ -55,17 +59,6 @@ QByteArray pictureBytes(QColor colour, QSize size = QSize(24, 24)) {
     image.save(&buffer, "PNG");
     return bytes;
 }
-
-QColor centreColour(const QLabel* label) {
-    const QImage image = label->pixmap().toImage();
-    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
-}
-
-// A main window for the switching targets: it only keeps the shell's behaviour.
-class TargetWindow : public shell::ModuleForm {
-public:
-    explicit TargetWindow(const QString& name) : shell::ModuleForm(name, name) {}
-};
 
 } // namespace
 

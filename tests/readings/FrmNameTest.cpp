@@ -11,6 +11,7 @@
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
+#include "support/WindowFixtures.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -28,27 +29,18 @@
 
 using readings::FrmName;
 
+using testing_support::centreColour;
+
 namespace {
+
+QByteArray pictureBytes(QColor colour) {
+    return testing_support::pictureBytes(colour, QSize(30, 52));
+}
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
 constexpr std::array<const char*, 4> kBoxes = {"Text1nom", "Text2nom", "Text1ape", "Text2ape"};
-
-QByteArray pictureBytes(QColor colour) {
-    QImage image(QSize(30, 52), QImage::Format_ARGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-QColor centreColour(const QLabel* label) {
-    const QImage image = label->pixmap().toImage();
-    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
-}
 
 class FrmNameTest : public testing::Test {
 protected:

@@ -13,6 +13,7 @@
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
+#include "support/WindowFixtures.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -31,6 +32,8 @@
 using readings::Frmoracle;
 using runtime::makeDate;
 using runtime::makeDateTime;
+
+using testing_support::TargetWindow;
 
 namespace {
 
@@ -60,11 +63,6 @@ QColor colourAt(const QLabel* box, double fromTop) {
     }
     return image.pixelColor(image.width() / 2, static_cast<int>(image.height() * fromTop));
 }
-
-class TargetWindow : public shell::ModuleForm {
-public:
-    explicit TargetWindow(const QString& name) : shell::ModuleForm(name, name) {}
-};
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
+#include "support/WindowFixtures.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -23,33 +24,19 @@
 
 using readings::frmVelarcana;
 
+using testing_support::centreColour;
+using testing_support::TargetWindow;
+
 namespace {
+
+QByteArray pictureBytes(QColor colour) {
+    return testing_support::pictureBytes(colour, QSize(30, 52));
+}
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
-
-QByteArray pictureBytes(QColor colour) {
-    QImage image(QSize(30, 52), QImage::Format_ARGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-QColor centreColour(const QLabel* label) {
-    const QImage image = label->pixmap().toImage();
-    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
-}
-
-// A main window for the switching targets: it only keeps the shell's behaviour.
-class TargetWindow : public shell::ModuleForm {
-public:
-    explicit TargetWindow(const QString& name) : shell::ModuleForm(name, name) {}
-};
 
 class FrmVelarcanaTest : public testing::Test {
 protected:
