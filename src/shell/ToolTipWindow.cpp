@@ -10,7 +10,7 @@ void loadToolTipWindow() {
 }
 
 void unloadToolTipWindow() {
-    forms::Forms::instance().unload(kFrmToolTip);
+    forms::Forms::instance().unload(FrmToolTip::kName);
 }
 
 } // namespace shell

@@ -4,6 +4,7 @@
 #include "forms/Forms.h"
 #include "platform/TaskbarEdge.h"
 #include "runtime/SystemFormats.h"
+#include "shell/FrmToolTip.h"
 #include "shell/ShellState.h"
 #include "shell/ToolTipWindow.h"
 #include "support/FakeClock.h"
@@ -70,7 +71,7 @@ protected:
         }
     }
     int balloons() { return tray.onlyIcon().balloonsShown; }
-    bool toolTipWindowOpen() const { return forms::Forms::instance().isLoaded(kFrmToolTip); }
+    bool toolTipWindowOpen() const { return forms::Forms::instance().isLoaded(FrmToolTip::kName); }
 
     testing_support::TempProgramFolder folder;
     testing_support::FakeClock clock{runtime::makeDateTime({2024, 3, 20, 10, 30, 0})};

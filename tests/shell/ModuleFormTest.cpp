@@ -2,6 +2,7 @@
 
 #include "forms/Forms.h"
 #include "shell/FrmOptions.h"
+#include "shell/FrmToolTip.h"
 #include "shell/ProgramEnd.h"
 #include "shell/ShellState.h"
 #include "shell/ToolTipWindow.h"
@@ -152,7 +153,7 @@ TEST_F(ModuleFormTest, CloseBoxHidesIntoTheTrayAndClicksBringTheWindowBack) {
         EXPECT_TRUE(a.isVisible()) << click;
         EXPECT_EQ(a.windowStateCode(), forms::vbNormal);
         EXPECT_TRUE(shellState().tooltipCerrado);
-        EXPECT_FALSE(Forms::instance().isLoaded(kFrmToolTip));
+        EXPECT_FALSE(Forms::instance().isLoaded(FrmToolTip::kName));
         EXPECT_TRUE(sound.played.isEmpty());
     }
 }
@@ -161,7 +162,7 @@ TEST_F(ModuleFormTest, RightClickOpensTheTrayMenu) {
     TestModule& a = window(kA);
     loadToolTipWindow();
     tray.send(WM_RBUTTONUP);
-    EXPECT_FALSE(Forms::instance().isLoaded(kFrmToolTip));
+    EXPECT_FALSE(Forms::instance().isLoaded(FrmToolTip::kName));
     EXPECT_TRUE(shellState().tooltipCerrado);
     EXPECT_TRUE(a.MnuIcon->isVisible());
     QStringList entries;
