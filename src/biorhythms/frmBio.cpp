@@ -20,11 +20,20 @@
 #include "shell/ShellState.h"
 #include "shell/UiPictures.h"
 #include "shell/WindowFonts.h"
+#include "shell/WindowNames.h"
 #include "ui_frmBio.h"
 
 #include <QMouseEvent>
 
 namespace biorhythms {
+using shell::kFrmCalendar;
+using shell::kFrmCartaDia;
+using shell::kFrmCompaTab;
+using shell::kFrmName;
+using shell::kFrmoracle;
+using shell::kFrmProfiles;
+using shell::kFrmVelarcana;
+
 namespace {
 
 const QString kBirthTimeAdvice =
@@ -36,15 +45,8 @@ const QString kSystray = QStringLiteral("systray");
 const QString kCommaInName = QStringLiteral("The name can not contain a comma.");
 const QString kProfileNotSaved = QStringLiteral("The profile could not be saved.");
 
-// The windows this one opens or hands over to.
-const QString kFrmName = QStringLiteral("FrmName");
-const QString kFrmoracle = QStringLiteral("Frmoracle");
-const QString kFrmCartaDia = QStringLiteral("FrmCartaDia");
-const QString kFrmCalendar = QStringLiteral("FrmCalendar");
-const QString kFrmVelarcana = QStringLiteral("frmVelarcana");
-const QString kFrmCompaTab = QStringLiteral("FrmCompaTab");
+// The snapshot window, opened by name.
 const QString kFormSnap = QStringLiteral("FormSnap");
-const QString kFrmProfiles = QStringLiteral("FrmProfiles");
 
 const QString kLook = QStringLiteral(
     "QGroupBox { border: 1px solid #e0b84c; border-radius: 4px; margin-top: 8px; }"

@@ -24,6 +24,7 @@
 #include "shell/ShellState.h"
 #include "shell/UiPictures.h"
 #include "shell/WindowFonts.h"
+#include "shell/WindowNames.h"
 #include "ui_FrmCalendar.h"
 
 #include <QMouseEvent>
@@ -32,17 +33,16 @@
 #include <array>
 
 namespace readings {
+using shell::kFrmBio;
+using shell::kFrmCartaDia;
+using shell::kFrmName;
+using shell::kFrmoracle;
+using shell::kFrmVelarcana;
+
 namespace {
 
 const QString kSignChangeTip = QStringLiteral("Change of sign, click for further information.");
 const QString kCardBack = QStringLiteral("\\amenores\\reverso.jpg");
-
-// The main windows this one hands over to.
-const QString kFrmBio = QStringLiteral("frmBio");
-const QString kFrmName = QStringLiteral("FrmName");
-const QString kFrmoracle = QStringLiteral("Frmoracle");
-const QString kFrmCartaDia = QStringLiteral("FrmCartaDia");
-const QString kFrmVelarcana = QStringLiteral("frmVelarcana");
 
 constexpr runtime::DateValue kLocalNoon = 0.5;
 constexpr runtime::Long kWaxingUpToHalfAngle = 90;

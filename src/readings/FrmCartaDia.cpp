@@ -35,6 +35,7 @@
 #include "shell/UiPictures.h"
 #include "shell/WeekdayPlanet.h"
 #include "shell/WindowFonts.h"
+#include "shell/WindowNames.h"
 #include "ui_FrmCartaDia.h"
 
 #include <QGuiApplication>
@@ -47,6 +48,12 @@
 #include <cmath>
 
 namespace readings {
+using shell::kFrmBio;
+using shell::kFrmCalendar;
+using shell::kFrmName;
+using shell::kFrmoracle;
+using shell::kFrmVelarcana;
+
 namespace {
 
 const QString kWelcome =
@@ -54,13 +61,6 @@ const QString kWelcome =
 const QString kSignChangeTip = QStringLiteral("Change of sign, click for further information.");
 const QString kNoMuted = QStringLiteral("nomuted");
 const QString kSystray = QStringLiteral("systray");
-
-// The main windows this one hands over to.
-const QString kFrmBio = QStringLiteral("frmBio");
-const QString kFrmName = QStringLiteral("FrmName");
-const QString kFrmVelarcana = QStringLiteral("frmVelarcana");
-const QString kFrmoracle = QStringLiteral("Frmoracle");
-const QString kFrmCalendar = QStringLiteral("FrmCalendar");
 
 // The window rectangle in section "Posición": left, top, width, height in twips.
 const std::array<QString, 4> kRectangleKeys = {

@@ -12,6 +12,7 @@
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
 #include "shell/WindowFonts.h"
+#include "shell/WindowNames.h"
 #include "ui_FrmName.h"
 
 #include <QKeyEvent>
@@ -20,17 +21,16 @@
 #include <algorithm>
 
 namespace readings {
+using shell::kFrmBio;
+using shell::kFrmCalendar;
+using shell::kFrmCartaDia;
+using shell::kFrmoracle;
+using shell::kFrmVelarcana;
+
 namespace {
 
 const QString kCardBack = QStringLiteral("\\amenores\\reverso2.jpg");
 constexpr runtime::Integer kEnterKey = 13;
-
-// The main windows this one hands over to.
-const QString kFrmBio = QStringLiteral("frmBio");
-const QString kFrmCartaDia = QStringLiteral("FrmCartaDia");
-const QString kFrmVelarcana = QStringLiteral("frmVelarcana");
-const QString kFrmoracle = QStringLiteral("Frmoracle");
-const QString kFrmCalendar = QStringLiteral("FrmCalendar");
 
 // Repeated subtraction of 22 gives the same card as this remainder form, which stays quick for
 // the very long names whose totals pass the Integer range.

@@ -19,6 +19,7 @@
 #include "shell/ShellState.h"
 #include "shell/UiPictures.h"
 #include "shell/WindowFonts.h"
+#include "shell/WindowNames.h"
 #include "ui_Frmoracle.h"
 
 #include <QFileDialog>
@@ -26,13 +27,13 @@
 #include <QMouseEvent>
 
 namespace readings {
-namespace {
+using shell::kFrmBio;
+using shell::kFrmCalendar;
+using shell::kFrmCartaDia;
+using shell::kFrmName;
+using shell::kFrmVelarcana;
 
-const QString kFrmBio = QStringLiteral("frmBio");
-const QString kFrmName = QStringLiteral("FrmName");
-const QString kFrmCartaDia = QStringLiteral("FrmCartaDia");
-const QString kFrmVelarcana = QStringLiteral("frmVelarcana");
-const QString kFrmCalendar = QStringLiteral("FrmCalendar");
+namespace {
 
 const QString kMinorFolder = QStringLiteral("\\amenores\\");
 const QString kDateFormat = QStringLiteral("dddd, mmmm d yyyy");

@@ -10,23 +10,23 @@
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
 #include "shell/WindowFonts.h"
+#include "shell/WindowNames.h"
 #include "ui_frmVelarcana.h"
 
 #include <QLayout>
 
 namespace readings {
+using shell::kFrmBio;
+using shell::kFrmCalendar;
+using shell::kFrmCartaDia;
+using shell::kFrmName;
+using shell::kFrmoracle;
+
 namespace {
 
 const QString kCardBack = QStringLiteral("\\amenores\\reverso2.jpg");
 const QString kResultPrefix = QStringLiteral("It has corresponded... ");
 const QString kOnlyNumbers = QStringLiteral("You must enter only numbers");
-
-// The main windows this one hands over to.
-const QString kFrmBio = QStringLiteral("frmBio");
-const QString kFrmName = QStringLiteral("FrmName");
-const QString kFrmCartaDia = QStringLiteral("FrmCartaDia");
-const QString kFrmoracle = QStringLiteral("Frmoracle");
-const QString kFrmCalendar = QStringLiteral("FrmCalendar");
 
 // TitulosNumeros: this window's own wording of the card titles, for the result text only.
 const std::array<const char*, kMajorCards> kTitulosNumeros = {

@@ -40,6 +40,7 @@ using runtime::makeDate;
 using runtime::makeDateTime;
 
 using testing_support::centreColour;
+using testing_support::pictureBytes;
 using testing_support::TargetWindow;
 
 namespace {
@@ -50,20 +51,6 @@ const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
 const QColor kBlue(0, 0, 255);
-
-// A picture of one colour, or red above and blue below when `split`.
-QByteArray pictureBytes(QColor colour, QSize size = QSize(24, 24), bool split = false) {
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(colour);
-    if (split) {
-        QPainter(&image).fillRect(0, size.height() / 2, size.width(), size.height() / 2, kBlue);
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 // The first day of 2016 onwards whose local noon passes the test.
 runtime::DateValue firstDayWhere(const std::function<bool(runtime::DateValue)>& test) {

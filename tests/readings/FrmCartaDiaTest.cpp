@@ -39,6 +39,7 @@ using readings::FrmCartaDia;
 using runtime::makeDateTime;
 
 using testing_support::centreColour;
+using testing_support::pictureBytes;
 using testing_support::TargetWindow;
 
 namespace {
@@ -49,16 +50,6 @@ const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
 const QColor kBlue(0, 0, 255);
-
-QByteArray pictureBytes(QColor colour, QSize size = QSize(24, 24)) {
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 } // namespace
 
