@@ -4,11 +4,11 @@
 #include "biorhythms/FrmProfiles.h"
 #include "biorhythms/Profiles.h"
 #include "forms/Forms.h"
+#include "forms/WindowFonts.h"
 #include "platform/TempFile.h"
 #include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
 #include "runtime/TextFile.h"
-#include "shell/WindowFonts.h"
 #include "ui_FormMod.h"
 
 #include <QFile>
@@ -22,7 +22,7 @@ const QString kCommaInName = QStringLiteral("The name can not contain a comma.")
 
 FormMod::FormMod() : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FormMod>()) {
     ui->setupUi(this);
-    setFont(shell::sansSerifFont(9));
+    setFont(forms::sansSerifFont(9));
     setFixedSize(size());
     ui->VScrollHora->setRange(0, 23);
     ui->VScrollMinuto->setRange(0, 59);

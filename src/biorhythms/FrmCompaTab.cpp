@@ -5,13 +5,13 @@
 #include "biorhythms/Profiles.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
+#include "forms/WindowFonts.h"
 #include "runtime/Clock.h"
 #include "runtime/DateValue.h"
 #include "runtime/MessageBox.h"
 #include "runtime/SystemFormats.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
-#include "shell/WindowFonts.h"
 #include "ui_FrmCompaTab.h"
 
 #include <QComboBox>
@@ -168,12 +168,12 @@ void FrmCompaTab::styleControls() {
     colours.setColor(QPalette::Window, QColor(23, 29, 63));
     colours.setColor(QPalette::WindowText, QColor(248, 240, 220));
     setPalette(colours);
-    setFont(shell::arialFont(9));
-    ui->LabelProMain->setFont(shell::arialFont(10, true));
+    setFont(forms::arialFont(9));
+    ui->LabelProMain->setFont(forms::arialFont(10, true));
     for (QLabel* value : {ui->LabelFis, ui->LabelEmo, ui->LabelInte, ui->LabelIntu}) {
-        value->setFont(shell::arialFont(10, true));
+        value->setFont(forms::arialFont(10, true));
     }
-    ui->LabelMedia->setFont(shell::arialFont(10, true));
+    ui->LabelMedia->setFont(forms::arialFont(10, true));
 }
 
 // Over the middle of the Biorhythms window, which opened it.

@@ -4,13 +4,13 @@
 #include "biorhythms/Profiles.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
+#include "forms/WindowFonts.h"
 #include "platform/TempFile.h"
 #include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
 #include "runtime/TextFile.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
-#include "shell/WindowFonts.h"
 #include "ui_FrmProfiles.h"
 
 #include <QComboBox>
@@ -21,7 +21,7 @@ namespace biorhythms {
 FrmProfiles::FrmProfiles()
     : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FrmProfiles>()) {
     ui->setupUi(this);
-    setFont(shell::sansSerifFont(9));
+    setFont(forms::sansSerifFont(9));
     setFixedSize(size());
     connect(ui->CmdBorrar, &QPushButton::clicked, this, &FrmProfiles::CmdBorrar_Click);
     connect(ui->CmdMod, &QPushButton::clicked, this, &FrmProfiles::CmdMod_Click);

@@ -6,6 +6,8 @@
 #include "biorhythms/FrmProfiles.h"
 #include "biorhythms/Profiles.h"
 #include "forms/Forms.h"
+#include "forms/UiPictures.h"
+#include "forms/WindowFonts.h"
 #include "runtime/Clock.h"
 #include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
@@ -18,8 +20,6 @@
 #include "shell/Settings.h"
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
-#include "shell/UiPictures.h"
-#include "shell/WindowFonts.h"
 #include "shell/WindowNames.h"
 #include "ui_frmBio.h"
 
@@ -130,18 +130,18 @@ void frmBio::styleControls() {
     colours.setColor(QPalette::Window, QColor(23, 29, 63));
     colours.setColor(QPalette::WindowText, QColor(248, 240, 220));
     setPalette(colours);
-    setFont(shell::arialFont(9));
+    setFont(forms::arialFont(9));
     for (QLabel* big : {ui->lblDayBirth, ui->lblMonthBirth, ui->lblYearBirth, ui->lblDayBio,
                         ui->lblMonthBio, ui->lblYearBio}) {
-        big->setFont(shell::arialFont(11, true));
+        big->setFont(forms::arialFont(11, true));
     }
     for (QLabel* bold : {ui->LabelFis, ui->LabelEmo, ui->LabelInte, ui->LabelInt, ui->lblDays,
                          ui->LabelMedia, ui->LblRest}) {
-        bold->setFont(shell::arialFont(9, true));
+        bold->setFont(forms::arialFont(9, true));
     }
-    ui->CmdArrowLeft->setPicture(shell::uiPicture(QStringLiteral("arrow-left")));
-    ui->CmdArrowRight->setPicture(shell::uiPicture(QStringLiteral("arrow-right")));
-    ui->ImageHoy->setPixmap(shell::uiPicture(QStringLiteral("today")));
+    ui->CmdArrowLeft->setPicture(forms::uiPicture(QStringLiteral("arrow-left")));
+    ui->CmdArrowRight->setPicture(forms::uiPicture(QStringLiteral("arrow-right")));
+    ui->ImageHoy->setPixmap(forms::uiPicture(QStringLiteral("today")));
     ui->ImageHoy->setScaledContents(true);
     const std::array<std::pair<QLabel*, QLabel*>, 4> arrows = {{
         {ui->Fisascmini, ui->Fisdescmini},
@@ -150,8 +150,8 @@ void frmBio::styleControls() {
         {ui->Intuascmini, ui->Intudescmini},
     }};
     for (const auto& [up, down] : arrows) {
-        up->setPixmap(shell::uiPicture(QStringLiteral("trend-up")));
-        down->setPixmap(shell::uiPicture(QStringLiteral("trend-down")));
+        up->setPixmap(forms::uiPicture(QStringLiteral("trend-up")));
+        down->setPixmap(forms::uiPicture(QStringLiteral("trend-down")));
         up->setToolTip(QStringLiteral("Upward trend"));
         down->setToolTip(QStringLiteral("Downward trend"));
         up->setScaledContents(true);

@@ -1,5 +1,7 @@
 #include "moon/FrmMoonPhase.h"
 
+#include "forms/UiPictures.h"
+#include "forms/WindowFonts.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
@@ -8,8 +10,6 @@
 #include "runtime/Clock.h"
 #include "runtime/Numeric.h"
 #include "runtime/SystemFormats.h"
-#include "shell/UiPictures.h"
-#include "shell/WindowFonts.h"
 #include "ui_FrmMoonPhase.h"
 
 #include <QMouseEvent>
@@ -55,14 +55,14 @@ FrmMoonPhase::FrmMoonPhase()
     setFixedSize(size());
     setMouseTracking(true);
     for (QLabel* label : {ui->LabelDetall, ui->LabelInfo, ui->LabelResum, ui->LabelAd}) {
-        label->setFont(shell::sansSerifFont(kLabelPoints));
+        label->setFont(forms::sansSerifFont(kLabelPoints));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setStyleSheet(QStringLiteral("color: #f8f0dc;"));
         // Moves over the texts are theirs: only the window around them closes it.
         label->setMouseTracking(true);
         label->installEventFilter(this);
     }
-    ui->LabelResum->setFont(shell::sansSerifFont(kLabelPoints, true));
+    ui->LabelResum->setFont(forms::sansSerifFont(kLabelPoints, true));
     ui->LabelResum->setStyleSheet(QStringLiteral("color: #e0b84c;"));
     ui->LabelAd->setStyleSheet(QStringLiteral("color: #c8c0e8;"));
     ui->LabelDetall->setCursor(Qt::PointingHandCursor);
@@ -172,7 +172,7 @@ bool FrmMoonPhase::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmMoonPhase::paintEvent(QPaintEvent* event) {
     forms::Form::paintEvent(event);
-    shell::paintWindowPicture(this, shell::kPicToolTip);
+    forms::paintWindowPicture(this, forms::kPicToolTip);
     QPainter painter(this);
     painter.setPen(QColor(0xe0, 0xb8, 0x4c));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

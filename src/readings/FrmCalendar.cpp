@@ -1,5 +1,7 @@
 #include "readings/FrmCalendar.h"
 
+#include "forms/UiPictures.h"
+#include "forms/WindowFonts.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
@@ -22,8 +24,6 @@
 #include "shell/Settings.h"
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
-#include "shell/UiPictures.h"
-#include "shell/WindowFonts.h"
 #include "shell/WindowNames.h"
 #include "ui_FrmCalendar.h"
 
@@ -110,13 +110,13 @@ FrmCalendar::~FrmCalendar() = default;
 
 void FrmCalendar::styleControls() {
     setStyleSheet(kLook);
-    ui->Calendar1->setFont(shell::arialFont(9));
+    ui->Calendar1->setFont(forms::arialFont(9));
     for (QWidget* text : {static_cast<QWidget*>(ui->LblFecha), static_cast<QWidget*>(ui->TxtFecha),
                           static_cast<QWidget*>(ui->LabelFase)}) {
-        text->setFont(shell::sansSerifFont(9));
+        text->setFont(forms::sansSerifFont(9));
     }
-    ui->LabelZod->setFont(shell::sansSerifFont(11, true));
-    ui->TextZod->setFont(shell::sansSerifFont(9));
+    ui->LabelZod->setFont(forms::sansSerifFont(11, true));
+    ui->TextZod->setFont(forms::sansSerifFont(9));
     for (QLabel* centred :
          {ui->LabelZod, ui->LabelFase, ui->Imgfechasel, ui->ImageZod, ui->ImgLuna}) {
         centred->setAlignment(Qt::AlignCenter);
@@ -127,9 +127,9 @@ void FrmCalendar::styleControls() {
         ui->Imgfechasel->setPixmap(
             back.scaled(ui->Imgfechasel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
-    ui->ImageAlert->setPixmap(shell::uiPicture(QStringLiteral("alert")));
-    ui->ARButtonBio->setPicture(shell::uiPicture(QStringLiteral("biorhythms")));
-    ui->CmdSalir->setIcon(QIcon(shell::uiPicture(QStringLiteral("minimize"))));
+    ui->ImageAlert->setPixmap(forms::uiPicture(QStringLiteral("alert")));
+    ui->ARButtonBio->setPicture(forms::uiPicture(QStringLiteral("biorhythms")));
+    ui->CmdSalir->setIcon(QIcon(forms::uiPicture(QStringLiteral("minimize"))));
     ui->CmdSalir->setIconSize(ui->CmdSalir->size());
     ui->TextZod->setReadOnly(true);
     for (QWidget* hidden :
@@ -393,7 +393,7 @@ bool FrmCalendar::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmCalendar::paintEvent(QPaintEvent* event) {
     shell::ModuleForm::paintEvent(event);
-    shell::paintWindowPicture(this, QStringLiteral("cardofday-background"));
+    forms::paintWindowPicture(this, QStringLiteral("cardofday-background"));
 }
 
 } // namespace readings

@@ -4,6 +4,8 @@
 #include "biorhythms/BioState.h"
 #include "biorhythms/BirthData.h"
 #include "forms/Forms.h"
+#include "forms/UiPictures.h"
+#include "forms/WindowFonts.h"
 #include "moon/FrmMoonPhase.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
@@ -32,9 +34,7 @@
 #include "shell/Settings.h"
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
-#include "shell/UiPictures.h"
 #include "shell/WeekdayPlanet.h"
-#include "shell/WindowFonts.h"
 #include "shell/WindowNames.h"
 #include "ui_FrmCartaDia.h"
 
@@ -170,17 +170,17 @@ FrmCartaDia::~FrmCartaDia() = default;
 
 void FrmCartaDia::styleControls() {
     setStyleSheet(kLook);
-    ui->LblDate->setFont(shell::arialFont(14, true));
-    ui->LabelZod->setFont(shell::arialFont(12, true));
-    ui->LabelFase->setFont(shell::arialFont(9));
-    ui->LblTime->setFont(shell::arialFont(9));
-    ui->LblUptime->setFont(shell::arialFont(9));
+    ui->LblDate->setFont(forms::arialFont(14, true));
+    ui->LabelZod->setFont(forms::arialFont(12, true));
+    ui->LabelFase->setFont(forms::arialFont(9));
+    ui->LblTime->setFont(forms::arialFont(9));
+    ui->LblUptime->setFont(forms::arialFont(9));
     for (QLabel* clock : {ui->LblGetTime, ui->LblGetUptime, ui->LblDias}) {
-        clock->setFont(shell::arialFont(14, true));
+        clock->setFont(forms::arialFont(14, true));
     }
-    ui->LabelBioMedia->setFont(shell::arialFont(10, true));
-    ui->LabelBioInfo->setFont(shell::arialFont(8.5));
-    ui->TextZod->setFont(shell::arialFont(9));
+    ui->LabelBioMedia->setFont(forms::arialFont(10, true));
+    ui->LabelBioInfo->setFont(forms::arialFont(8.5));
+    ui->TextZod->setFont(forms::arialFont(9));
     for (QLabel* centred : {ui->LblDate, ui->LabelZod, ui->LabelFase, ui->LblTime, ui->LblGetTime,
                             ui->LblUptime, ui->LabelBioMedia, ui->LabelBioInfo, ui->ImgCartadia}) {
         centred->setAlignment(Qt::AlignCenter);
@@ -190,14 +190,14 @@ void FrmCartaDia::styleControls() {
     ui->ImageZod->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui->ImgLuna->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    ui->ImageAlert->setPixmap(shell::uiPicture(QStringLiteral("alert")));
-    ui->Imageasc->setPixmap(shell::uiPicture(QStringLiteral("trend-up")));
-    ui->Imagedesc->setPixmap(shell::uiPicture(QStringLiteral("trend-down")));
-    ui->PictActualize->setPixmap(shell::uiPicture(QStringLiteral("refresh")));
+    ui->ImageAlert->setPixmap(forms::uiPicture(QStringLiteral("alert")));
+    ui->Imageasc->setPixmap(forms::uiPicture(QStringLiteral("trend-up")));
+    ui->Imagedesc->setPixmap(forms::uiPicture(QStringLiteral("trend-down")));
+    ui->PictActualize->setPixmap(forms::uiPicture(QStringLiteral("refresh")));
     ui->PictActualize->setAlignment(Qt::AlignCenter);
-    ui->ARButtonBio->setPicture(shell::uiPicture(QStringLiteral("biorhythms")));
-    ui->CommandInfo->setIcon(QIcon(shell::uiPicture(shell::kPicHelp)));
-    ui->CmdSalir->setIcon(QIcon(shell::uiPicture(QStringLiteral("minimize"))));
+    ui->ARButtonBio->setPicture(forms::uiPicture(QStringLiteral("biorhythms")));
+    ui->CommandInfo->setIcon(QIcon(forms::uiPicture(forms::kPicHelp)));
+    ui->CmdSalir->setIcon(QIcon(forms::uiPicture(QStringLiteral("minimize"))));
     for (QPushButton* command : {ui->CommandInfo, ui->CmdSalir}) {
         command->setIconSize(command->size());
         command->setCursor(Qt::PointingHandCursor);
@@ -660,7 +660,7 @@ bool FrmCartaDia::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmCartaDia::paintEvent(QPaintEvent* event) {
     shell::ModuleForm::paintEvent(event);
-    shell::paintWindowPicture(this, QStringLiteral("cardofday-background"));
+    forms::paintWindowPicture(this, QStringLiteral("cardofday-background"));
 }
 
 } // namespace readings

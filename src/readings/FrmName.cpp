@@ -1,5 +1,6 @@
 #include "readings/FrmName.h"
 
+#include "forms/WindowFonts.h"
 #include "readings/CardRules.h"
 #include "readings/LetterValues.h"
 #include "readings/MensajeCarta.h"
@@ -11,7 +12,6 @@
 #include "runtime/ProgramFolder.h"
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
-#include "shell/WindowFonts.h"
 #include "shell/WindowNames.h"
 #include "ui_FrmName.h"
 
@@ -55,7 +55,7 @@ FrmName::FrmName()
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(readingWindowLook());
     for (QLabel* label : {ui->Lbl1nom, ui->Lbl2nom, ui->Lbl1ape, ui->Lbl2ape}) {
-        label->setFont(shell::sansSerifFont(8.25, true));
+        label->setFont(forms::sansSerifFont(8.25, true));
     }
     ui->ImgNombre->setCursor(Qt::PointingHandCursor);
     buildMenus();

@@ -1,5 +1,7 @@
 #include "readings/Frmoracle.h"
 
+#include "forms/UiPictures.h"
+#include "forms/WindowFonts.h"
 #include "platform/IniFile.h"
 #include "readings/CardRules.h"
 #include "readings/LetterValues.h"
@@ -17,8 +19,6 @@
 #include "shell/Settings.h"
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
-#include "shell/UiPictures.h"
-#include "shell/WindowFonts.h"
 #include "shell/WindowNames.h"
 #include "ui_Frmoracle.h"
 
@@ -125,28 +125,28 @@ void Frmoracle::buildMenus() {
 void Frmoracle::styleControls() {
     setStyleSheet(kLook);
     for (QLabel* title : {ui->LblEsp, ui->LblBas, ui->LblCop, ui->LblOr}) {
-        title->setFont(shell::arialFont(9, true));
+        title->setFont(forms::arialFont(9, true));
     }
     for (QLineEdit* question : {ui->TxtEsp, ui->TxtBas, ui->TxtCop, ui->TxtOr}) {
-        question->setFont(shell::arialFont(10));
+        question->setFont(forms::arialFont(10));
     }
     for (QPushButton* button : {static_cast<QPushButton*>(ui->ARButtonAcepEsp),
                                 static_cast<QPushButton*>(ui->ARButtonAcepBas),
                                 static_cast<QPushButton*>(ui->ARButtonAcepCop),
                                 static_cast<QPushButton*>(ui->ARButtonAcepOr),
                                 static_cast<QPushButton*>(ui->ARButtonReset)}) {
-        button->setFont(shell::arialFont(9, true));
+        button->setFont(forms::arialFont(9, true));
     }
-    ui->ARButtonResult->setFont(shell::arialFont(11, true));
-    ui->XPButton1->setFont(shell::arialFont(9, true));
+    ui->ARButtonResult->setFont(forms::arialFont(11, true));
+    ui->XPButton1->setFont(forms::arialFont(9, true));
     QFont comic(QStringLiteral("Comic Sans MS"));
     comic.setPointSizeF(10);
     ui->TxtEdit->setFont(comic);
     ui->TxtEdit->hide();
     ui->MonthView1->hide();
     ui->MonthView1->raise();
-    ui->ImageSoundMidOn->setPixmap(shell::uiPicture(QStringLiteral("sound-on")));
-    ui->ImageSoundMidOff->setPixmap(shell::uiPicture(QStringLiteral("sound-off")));
+    ui->ImageSoundMidOn->setPixmap(forms::uiPicture(QStringLiteral("sound-on")));
+    ui->ImageSoundMidOff->setPixmap(forms::uiPicture(QStringLiteral("sound-off")));
     ui->ImageSoundMidOn->hide();
     for (QLabel* picture : {ui->imgesp, ui->imgbas, ui->imgcop, ui->imgor, ui->imgfinal,
                             ui->ImageSoundMidOn, ui->ImageSoundMidOff}) {

@@ -1,5 +1,6 @@
 #include "readings/frmVelarcana.h"
 
+#include "forms/WindowFonts.h"
 #include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
 #include "readings/ReadingControls.h"
@@ -9,7 +10,6 @@
 #include "runtime/ProgramFolder.h"
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
-#include "shell/WindowFonts.h"
 #include "shell/WindowNames.h"
 #include "ui_frmVelarcana.h"
 
@@ -51,8 +51,8 @@ frmVelarcana::frmVelarcana()
     setWindowTitle(QStringLiteral("Numbers"));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(readingWindowLook());
-    ui->Label1->setFont(shell::sansSerifFont(8.25, true));
-    ui->Text2->setFont(shell::sansSerifFont(9, true));
+    ui->Label1->setFont(forms::sansSerifFont(8.25, true));
+    ui->Text2->setFont(forms::sansSerifFont(9, true));
     ui->ImgVelarcana->setCursor(Qt::PointingHandCursor);
     buildMenus();
     buildTrayMenu();

@@ -1,5 +1,6 @@
 #include "shell/FrmOptions.h"
 
+#include "forms/UiPictures.h"
 #include "platform/Autostart.h"
 #include "platform/IniFile.h"
 #include "runtime/MessageBox.h"
@@ -7,7 +8,6 @@
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
 #include "shell/TaskBarPosition.h"
-#include "shell/UiPictures.h"
 #include "ui_FrmOptions.h"
 
 #include <array>
@@ -36,7 +36,7 @@ QString checkedText(bool checked, const char* on, const char* off) {
 FrmOptions::FrmOptions()
     : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FrmOptions>()) {
     ui->setupUi(this);
-    setWindowIcon(programIcon());
+    setWindowIcon(forms::programIcon());
     // Nothing is chosen before the settings are read, so reading them runs the handlers.
     ui->Combolist->setCurrentIndex(-1);
     ui->ComboBio->setCurrentIndex(-1);

@@ -2,6 +2,8 @@
 
 #include "biorhythms/BioState.h"
 #include "forms/Forms.h"
+#include "forms/UiPictures.h"
+#include "forms/WindowFonts.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonPhase.h"
 #include "platform/Pointer.h"
@@ -12,9 +14,7 @@
 #include "shell/FrmTimer.h"
 #include "shell/MoonPicture.h"
 #include "shell/ShellState.h"
-#include "shell/UiPictures.h"
 #include "shell/WeekdayPlanet.h"
-#include "shell/WindowFonts.h"
 #include "ui_FrmToolTip.h"
 
 #include <QPainter>
@@ -30,7 +30,7 @@ const QString kToolTipBirthNotice =
 namespace {
 
 void styleLabel(QLabel* label, double points, bool bold, QColor colour) {
-    label->setFont(arialFont(points, bold));
+    label->setFont(forms::arialFont(points, bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -125,7 +125,7 @@ void FrmToolTip::mouseMoveEvent(QMouseEvent* event) {
 
 void FrmToolTip::paintEvent(QPaintEvent* event) {
     forms::Form::paintEvent(event);
-    QPainter(this).drawPixmap(0, 0, uiPicture(kPicToolTip));
+    QPainter(this).drawPixmap(0, 0, forms::uiPicture(forms::kPicToolTip));
 }
 
 } // namespace shell

@@ -1,6 +1,7 @@
 #include "shell/ModuleForm.h"
 
 #include "forms/Forms.h"
+#include "forms/UiPictures.h"
 #include "platform/NotifyIcon.h"
 #include "platform/Pointer.h"
 #include "platform/ShellOpen.h"
@@ -12,7 +13,6 @@
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
 #include "shell/ToolTipWindow.h"
-#include "shell/UiPictures.h"
 #include "shell/frmAbout.h"
 
 #include <QPointer>
@@ -31,8 +31,8 @@ ModuleForm::ModuleForm(const QString& name, const QString& caption)
       MnuIr(MnuIcon->addMenu(QStringLiteral("Go to..."))),
       MnuSalir((MnuIcon->addSeparator(), MnuIcon->addAction(QStringLiteral("Exit")))) {
     setWindowTitle(caption);
-    setWindowIcon(programIcon());
-    ctxSysTray1->setTrayIcon(programIcon());
+    setWindowIcon(forms::programIcon());
+    ctxSysTray1->setTrayIcon(forms::programIcon());
     MnuIcon->setObjectName(QStringLiteral("MnuIcon"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
     MnuOpIco->setObjectName(QStringLiteral("MnuOpIco"));

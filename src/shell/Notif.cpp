@@ -1,12 +1,12 @@
 #include "shell/Notif.h"
 
 #include "forms/Forms.h"
+#include "forms/UiPictures.h"
+#include "forms/WindowFonts.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/WindowOrder.h"
 #include "runtime/EventLoop.h"
 #include "shell/ShellState.h"
-#include "shell/UiPictures.h"
-#include "shell/WindowFonts.h"
 #include "ui_Notif.h"
 
 #include <QEventLoop>
@@ -39,13 +39,13 @@ Notif::Notif() : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
                    Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    ui->LabelTit->setFont(arialFont(kTitlePoints, true));
-    ui->mTexto->setFont(arialFont(kTextPoints, false));
-    ui->Picture2->setPixmap(uiPicture(kPicNotifMedium));
-    ui->Picture3->setPixmap(uiPicture(kPicNotifLong));
-    ui->Picture4->setPixmap(uiPicture(kPicNotifShort));
+    ui->LabelTit->setFont(forms::arialFont(kTitlePoints, true));
+    ui->mTexto->setFont(forms::arialFont(kTextPoints, false));
+    ui->Picture2->setPixmap(forms::uiPicture(forms::kPicNotifMedium));
+    ui->Picture3->setPixmap(forms::uiPicture(forms::kPicNotifLong));
+    ui->Picture4->setPixmap(forms::uiPicture(forms::kPicNotifShort));
     ui->Picture1->setPixmap(ui->Picture4->pixmap());
-    ui->Image1->setPixmap(uiPicture(kPicNotifClose));
+    ui->Image1->setPixmap(forms::uiPicture(forms::kPicNotifClose));
     ui->Image1->installEventFilter(this);
     m_top = static_cast<float>(y() * platform::twipsPerPixelY());
     place();

@@ -1,10 +1,10 @@
 #include "shell/frmAbout.h"
 
+#include "forms/UiPictures.h"
 #include "platform/ShellOpen.h"
 #include "runtime/ProgramFolder.h"
 #include "shell/ModuleForm.h"
 #include "shell/ShellState.h"
-#include "shell/UiPictures.h"
 #include "ui_frmAbout.h"
 
 #include <QMouseEvent>
@@ -32,13 +32,13 @@ QString versionText(int major, int minor, int revision) {
 frmAbout::frmAbout()
     : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::frmAbout>()) {
     ui->setupUi(this);
-    setWindowIcon(programIcon());
+    setWindowIcon(forms::programIcon());
     QFont title = ui->LblTitle->font();
     title.setPointSizeF(title.pointSizeF() * 1.6);
     title.setBold(true);
     ui->LblTitle->setFont(title);
     ui->lblDescription->setText(kDescription);
-    ui->CommandInfo->setIcon(QIcon(uiPicture(kPicHelp)));
+    ui->CommandInfo->setIcon(QIcon(forms::uiPicture(forms::kPicHelp)));
     for (QLabel* link : {ui->LblMailto, ui->LblUrl}) {
         QPalette palette = link->palette();
         palette.setColor(QPalette::WindowText, kLinkColour);

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace forms {
 
 // Names of the window pictures the shell shows.
 inline const QString kPicTray = QStringLiteral("tray");                  // tray icon, 32 px
@@ -29,4 +29,4 @@ void paintWindowPicture(QWidget* window, const QString& name);
 // The program's icon, for the tray and the windows.
 QIcon programIcon();
 
-} // namespace shell
+} // namespace forms

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-namespace shell {
+namespace forms {
 
 // The windows' fonts: "Arial" is Liberation Sans (same metrics), "MS Sans Serif" DejaVu Sans.
 inline QFont arialFont(double points, bool bold = false) {
@@ -19,4 +19,4 @@ inline QFont sansSerifFont(double points, bool bold = false) {
     return font;
 }
 
-} // namespace shell
+} // namespace forms

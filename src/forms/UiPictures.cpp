@@ -1,10 +1,10 @@
-#include "shell/UiPictures.h"
+#include "forms/UiPictures.h"
 
 #include <QPainter>
 #include <QPixmapCache>
 #include <QWidget>
 
-namespace shell {
+namespace forms {
 
 QPixmap uiPicture(const QString& name) {
     return QPixmap(QStringLiteral(":/ui/") + name + QStringLiteral(".png"));
@@ -41,4 +41,4 @@ QIcon programIcon() {
     return icon;
 }
 
-} // namespace shell
+} // namespace forms
