@@ -35,16 +35,6 @@ CycleValues cycleValues(double t) {
     return values;
 }
 
-runtime::Single averageOf(const CycleValues& values) {
-    const double sum = static_cast<double>(values[kPhysical]) + values[kEmotional] +
-                       values[kIntellectual] + values[kIntuitive];
-    return static_cast<runtime::Single>(sum / 4.0 * 100.0);
-}
-
-QString averageText(const CycleValues& values) {
-    return runtime::formatNumber(averageOf(values), QStringLiteral("0.00"));
-}
-
 QString dayMonthYearText(int day, int month, int year) {
     return QStringLiteral("%1/%2/%3").arg(day).arg(month).arg(year);
 }

@@ -38,10 +38,6 @@ DayCount dayCount(runtime::DateValue birthDate, int birthHour, int birthMinute,
 // Each cycle's value sin(2 pi t / P), -1..1. The trend compares with t + kOneHour.
 CycleValues cycleValues(double t);
 
-// The mean of the four values times 100 (-100..100), and its text with the pattern "0.00".
-runtime::Single averageOf(const CycleValues& values);
-QString averageText(const CycleValues& values);
-
 // The day/month/year text of a date ("24/7/1970", no leading zeros), and its reading, day first
 // in every locale; nothing when it is not a date.
 QString dayMonthYearText(int day, int month, int year);

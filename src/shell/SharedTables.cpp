@@ -88,8 +88,10 @@ std::optional<QString> dayQualityBand(double v) {
 
 void calidadBio() {
     biorhythms::BioState& b = biorhythms::bioState();
-    const runtime::Single average =
-        (b.bioEmocional + b.bioFisico + b.bioIntelectual + b.bioIntuicion) / 4 * 100;
+    // Summed in double precision, the stored average rounded to Single.
+    const double sum =
+        static_cast<double>(b.bioFisico) + b.bioEmocional + b.bioIntelectual + b.bioIntuicion;
+    const auto average = static_cast<runtime::Single>(sum / 4.0 * 100.0);
     b.bioMedia = runtime::formatNumber(average, QStringLiteral("0.00"));
     if (const auto shown = runtime::numericValue(b.bioMedia)) {
         if (const auto band = dayQualityBand(*shown)) {

@@ -75,19 +75,6 @@ TEST(BioRule, BornThisMidnightIsAllZeroAndRising) {
         EXPECT_FLOAT_EQ(now[i], 0.0F);
         EXPECT_GT(later[i], now[i]);
     }
-    runtime::setLocale(QLocale("en_US"));
-    EXPECT_EQ(averageText(now), "0.00");
-}
-
-TEST(Average, IsTheMeanTimesAHundredWithTwoDecimals) {
-    EXPECT_FLOAT_EQ(averageOf({1.0F, 1.0F, 1.0F, 1.0F}), 100.0F);
-    EXPECT_FLOAT_EQ(averageOf({-1.0F, -1.0F, -1.0F, -1.0F}), -100.0F);
-    runtime::setLocale(QLocale("en_US"));
-    EXPECT_EQ(averageText({0.5F, 0.25F, -0.125F, 0.0F}), "15.63"); // 15.625 away from zero
-    EXPECT_EQ(averageText({-0.5F, -0.25F, 0.125F, 0.0F}), "-15.63");
-    runtime::setLocale(QLocale("es_ES"));
-    EXPECT_EQ(averageText({0.5F, 0.25F, -0.125F, 0.0F}), "15,63");
-    runtime::setLocale(QLocale("en_US"));
 }
 
 TEST(DayMonthYear, IsWrittenAndReadDayFirstInEveryLocale) {

@@ -61,6 +61,45 @@ TEST(DayQuality, BandsAtTheirEdges) {
     EXPECT_FALSE(dayQualityBand(-100.01).has_value());
 }
 
+// The one average of the program: the Biorhythms and Card of the Day windows show it.
+TEST(CalidadBio, IsTheMeanOfTheFourCyclesTimesAHundredWithTwoDecimals) {
+    struct Case {
+        float physical, emotional, intellectual, intuitive;
+        const char* media;
+        const char* band;
+    };
+    const Case cases[] = {
+        {0.0F, 0.0F, 0.0F, 0.0F, "0.00", "(positive: regular or critical day)"},
+        {1.0F, 1.0F, 1.0F, 1.0F, "100.00", "(positive: excellent day)"},
+        {-1.0F, -1.0F, -1.0F, -1.0F, "-100.00", "(negative: dreadful day)"},
+        // 15.625: the half rounds away from zero on both sides.
+        {0.5F, 0.25F, -0.125F, 0.0F, "15.63", "(positive: regular or critical day)"},
+        {-0.5F, -0.25F, 0.125F, 0.0F, "-15.63", "(negative: regular or critical day)"},
+        // Each cycle counts with its own value, not only the first.
+        {0.0F, 0.0F, 0.0F, 0.8F, "20.00", "(positive: good day)"},
+        {0.0F, 0.0F, -0.8F, 0.0F, "-20.00", "(negative: regular or critical day)"},
+    };
+    runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    biorhythms::BioState& b = biorhythms::bioState();
+    for (const Case& c : cases) {
+        b.bioFisico = c.physical;
+        b.bioEmocional = c.emotional;
+        b.bioIntelectual = c.intellectual;
+        b.bioIntuicion = c.intuitive;
+        calidadBio();
+        EXPECT_EQ(b.bioMedia, c.media);
+        EXPECT_EQ(b.bioMediaTexto, c.band) << c.media;
+    }
+    runtime::setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    b.bioFisico = 0.5F;
+    b.bioEmocional = 0.25F;
+    b.bioIntelectual = -0.125F;
+    b.bioIntuicion = 0.0F;
+    calidadBio();
+    EXPECT_EQ(b.bioMedia, "15,63") << "the locale's decimal separator";
+    runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
 TEST(CalidadBio, BandIsChosenOnTheTwoDecimalTextThatIsShown) {
     runtime::setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
     biorhythms::BioState& b = biorhythms::bioState();
