@@ -1,5 +1,6 @@
 #include "biorhythms/BioState.h"
 #include "forms/Forms.h"
+#include "shell/BioAlerts.h"
 #include "shell/BioStudyDate.h"
 #include "shell/FrmTimer.h"
 #include "shell/Notif.h"
@@ -7,6 +8,8 @@
 #include "support/FakeClock.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/TempProgramFolder.h"
+
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,20 @@ TEST_F(AlertModes, LevelNoneShowsOnlyOnRequest) {
     EXPECT_FALSE(runShows(true));
     EXPECT_FALSE(runShows(false));
     EXPECT_TRUE(runShows(false, true));
+}
+
+TEST_F(AlertModes, ARequestAtLevelNoneShowsWhatMaximumShows) {
+    const auto requestedNotice = [this](const char* level) {
+        shellState().nivelAlertas = level;
+        EXPECT_TRUE(runShows(false, true)) << level;
+        const auto* text = forms::Forms::instance().findForm<Notif>()->findChild<QLabel*>("mTexto");
+        return text ? text->text() : QString();
+    };
+    clock.setDateTime(2024, 3, 21, 14, 0, 0); // the emotional cycle is critical
+    const QString maxi = requestedNotice("maxi");
+    EXPECT_TRUE(maxi.startsWith("Your emotional cycle enter in a critical period"))
+        << maxi.toStdString();
+    EXPECT_EQ(requestedNotice("zero"), maxi);
 }
 
 TEST_F(AlertModes, OnlyActualSituationNeverRepeatsPeriodically) {
