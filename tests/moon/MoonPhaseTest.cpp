@@ -5,6 +5,7 @@
 #include "signperiods/DeltaT.h"
 #include "support/ReferenceCsv.h"
 
+#include <QFile>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -88,6 +89,29 @@ TEST(PhaseJDE, MatchesEveryUsnoPhaseOf1900To2059) {
         worst = std::max(worst, std::fabs(error));
     }
     std::cout << "worst phase instant against USNO 1900-2059: " << worst << " s\n";
+}
+
+// Every phase of every lunation of 1800-2100 as tools/phasetable computes it from the printed
+// tables of the first edition: a second-edition mean phase, a lost E factor or a wrong rate in a
+// planetary argument moves some instant by far more than a hundredth of a second.
+TEST(PhaseJDE, MatchesTheFirstEditionTableOf1800To2100) {
+    QFile file(QStringLiteral(VELARCANA_SOURCE_DIR "/tests/moon/phase_jde_1800_2100.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    EXPECT_EQ(file.readLine().trimmed(), "lunation,phase,jde");
+    int rows = 0;
+    double worst = 0.0;
+    while (!file.atEnd()) {
+        const QList<QByteArray> row = file.readLine().trimmed().split(',');
+        ASSERT_EQ(row.size(), 3) << "row " << rows;
+        const auto lunation = static_cast<runtime::Long>(row[0].toInt());
+        const auto phase = static_cast<runtime::Integer>(row[1].toInt());
+        const double error = (PhaseJDE(lunation, phase) - row[2].toDouble()) * kSecondsPerDay;
+        EXPECT_LE(std::fabs(error), 0.01) << "lunation " << lunation << " phase " << phase;
+        worst = std::max(worst, std::fabs(error));
+        ++rows;
+    }
+    EXPECT_EQ(rows, 4 * 3723) << "every lunation of 1800-2100";
+    std::cout << "worst phase instant against the first-edition table: " << worst << " s\n";
 }
 
 // The phase dates carry no Delta T: they show the computed instant as universal time. Checked
