@@ -6,26 +6,35 @@
 namespace platform {
 namespace {
 
-int overrideEdge = -1;
-
 enum Edge { Left = 0, Top = 1, Right = 2, Bottom = 3 };
+
+class PrimaryScreen final : public ScreenSource {
+public:
+    std::optional<ScreenGeometry> primaryScreen() const override {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) {
+            return std::nullopt;
+        }
+        return ScreenGeometry{screen->geometry(), screen->availableGeometry()};
+    }
+};
+
+const PrimaryScreen primaryScreen;
+const ScreenSource* current = &primaryScreen;
 
 } // namespace
 
-void setTaskbarEdgeOverride(int edge) {
-    overrideEdge = edge;
+void setScreenSource(const ScreenSource* replacement) {
+    current = replacement ? replacement : &primaryScreen;
 }
 
 int taskbarEdge() {
-    if (overrideEdge >= 0) {
-        return overrideEdge;
-    }
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const auto screen = current->primaryScreen();
     if (!screen) {
         return Left;
     }
-    const QRect full = screen->geometry();
-    const QRect available = screen->availableGeometry();
+    const QRect& full = screen->full;
+    const QRect& available = screen->available;
     if (available.bottom() < full.bottom()) {
         return Bottom;
     }

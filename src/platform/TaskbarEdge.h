@@ -1,12 +1,31 @@
 #pragma once
 
+#include <QRect>
+
+#include <optional>
+
 namespace platform {
 
-// The screen edge where the taskbar (panel) lies: 0 left, 1 top, 2 right, 3 bottom; 0 when no
-// edge can be found. Read from the primary screen's available geometry against its full one.
-int taskbarEdge();
+// A screen's full geometry and the part left to windows once panels are taken off.
+struct ScreenGeometry {
+    QRect full;
+    QRect available;
+};
 
-// Tests pin an edge; -1 goes back to the screen.
-void setTaskbarEdgeOverride(int edge);
+// Where the primary screen's geometry comes from; tests install a fake screen.
+class ScreenSource {
+public:
+    virtual ~ScreenSource() = default;
+    // Nothing when there is no screen.
+    virtual std::optional<ScreenGeometry> primaryScreen() const = 0;
+};
+
+// Installs another source (not owned); nullptr puts the real screen back.
+void setScreenSource(const ScreenSource* replacement);
+
+// The screen edge where the taskbar (panel) lies: 0 left, 1 top, 2 right, 3 bottom; 0 when no
+// edge can be found. Read from the primary screen's available geometry against its full one: the
+// edge where it is inset, the bottom first.
+int taskbarEdge();
 
 } // namespace platform

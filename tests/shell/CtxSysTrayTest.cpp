@@ -2,12 +2,12 @@
 
 #include "biorhythms/BioState.h"
 #include "forms/Forms.h"
-#include "platform/TaskbarEdge.h"
 #include "runtime/SystemFormats.h"
 #include "shell/FrmToolTip.h"
 #include "shell/ShellState.h"
 #include "shell/ToolTipWindow.h"
 #include "support/FakeClock.h"
+#include "support/FakeScreen.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
 
@@ -41,7 +41,6 @@ protected:
         resetShellState();
         biorhythms::resetBioState();
         runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        platform::setTaskbarEdgeOverride(3);
         ShellState& s = shellState();
         s.desactivarTooltips = "ToolTips on";
         s.estiloTooltips = "windows xp";
@@ -60,7 +59,6 @@ protected:
     void TearDown() override {
         control.reset();
         forms::Forms::instance().reset();
-        platform::setTaskbarEdgeOverride(-1);
     }
 
     void pointerOnIcon() { tray.setPointer(tray.iconRect.topLeft() + QPoint(9, 12)); }
@@ -76,6 +74,7 @@ protected:
     testing_support::TempProgramFolder folder;
     testing_support::FakeClock clock{runtime::makeDateTime({2024, 3, 20, 10, 30, 0})};
     FakeTray tray;
+    testing_support::FakeScreen screen{3};
     std::unique_ptr<ctxSysTray> control;
     Events events;
 };
@@ -305,7 +304,7 @@ TEST_F(CtxSysTrayTest, ProbeSplitsTheTrayIntoSlotsOf18Pixels) {
     EXPECT_EQ(control->trayBottom, 730);
     EXPECT_TRUE(shellState().barraAbajo);
 
-    platform::setTaskbarEdgeOverride(1);
+    screen.setPanel(1);
     tray.setPointer(QPoint(100 + 18 * 5, 710)); // on a slot border: the bounds stay
     tray.send(WM_MOUSEMOVE);
     EXPECT_EQ(control->iconLeft, 154);

@@ -3,10 +3,10 @@
 #include "forms/Forms.h"
 #include "platform/Autostart.h"
 #include "platform/IniFile.h"
-#include "platform/TaskbarEdge.h"
 #include "runtime/MessageBox.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
+#include "support/FakeScreen.h"
 #include "support/TempProgramFolder.h"
 
 #include <QCheckBox>
@@ -28,7 +28,6 @@ class FrmOptionsTest : public testing::Test {
 protected:
     void SetUp() override {
         resetShellState();
-        platform::setTaskbarEdgeOverride(3);
         m_savedConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         runtime::setDialogScript([this](const runtime::DialogCall& call, QString&) {
@@ -40,7 +39,6 @@ protected:
         Forms::instance().reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         runtime::setDialogScript(nullptr);
-        platform::setTaskbarEdgeOverride(-1);
         qputenv("XDG_CONFIG_HOME", m_savedConfig);
     }
 
@@ -61,6 +59,7 @@ protected:
     }
 
     testing_support::TempProgramFolder folder;
+    testing_support::FakeScreen screen{3};
     QTemporaryDir config;
     std::vector<runtime::DialogCall> boxes;
 
@@ -231,7 +230,7 @@ TEST_F(FrmOptionsTest, PersonalTooltipNeedsTheTaskbarAtTheBottom) {
 
     control<QRadioButton>(w, "OptionXP")->setChecked(true);
     EXPECT_TRUE(noSound->isEnabled());
-    platform::setTaskbarEdgeOverride(0);
+    screen.setPanel(0);
     personal->setChecked(true);
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].prompt,
@@ -245,7 +244,7 @@ TEST_F(FrmOptionsTest, PersonalTooltipNeedsTheTaskbarAtTheBottom) {
 }
 
 TEST_F(FrmOptionsTest, OpeningWithPersonalAndTheTaskbarAtTheTopFallsBackToClassic) {
-    platform::setTaskbarEdgeOverride(1);
+    screen.setPanel(1);
     settings("Estilo Tooltips=personal\r\n");
     FrmOptions& w = open();
     ASSERT_EQ(boxes.size(), 1U);
