@@ -7,7 +7,7 @@
 
 namespace platform {
 
-// The previous-instance test: one running program per program folder.
+// The previous-instance test: one running program per program folder and user.
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& programFolder);
