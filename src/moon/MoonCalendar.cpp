@@ -33,10 +33,11 @@ constexpr double kExcludedDate = -657418.0;
 constexpr double kDroppedDaysAfter = -115869.0;    // 4 October 1582
 constexpr double kDroppedDaysUpTo = -115859.99999; // 14 October 1582, 23:59:59
 
-// Minutes to add to local time for universal time; nothing when the zone is unknown.
-std::optional<long long> universalTimeBias() {
+// Minutes to add to local time for universal time, as the zone stood at the instant `universal`;
+// nothing when the zone is unknown.
+std::optional<long long> biasAt(runtime::DateValue universal) {
     platform::TimeZoneInformation info;
-    switch (platform::GetTimeZoneInformation(info)) {
+    switch (platform::GetTimeZoneInformationAt(runtime::toQDateTime(universal, Qt::UTC), info)) {
     case platform::TIME_ZONE_ID_UNKNOWN:
     case platform::TIME_ZONE_ID_STANDARD:
         return static_cast<long long>(info.Bias);
@@ -45,6 +46,12 @@ std::optional<long long> universalTimeBias() {
     default:
         return std::nullopt;
     }
+}
+
+double secondsFromNow(runtime::DateValue universal) {
+    return std::fabs(runtime::toLinearDays(universal) -
+                     runtime::toLinearDays(runtime::NowUniversal())) *
+           runtime::kSecondsPerDay;
 }
 
 } // namespace
@@ -87,15 +94,33 @@ bool IsValidDate(runtime::DateValue d) {
 }
 
 runtime::DateValue LocalToUT(runtime::DateValue local) {
-    const auto bias = universalTimeBias();
-    return bias ? runtime::addMinutes(local, *bias) : local;
+    // A change of clock lies between the offsets a day before and a day after; each offset that
+    // holds at the instant it gives is a reading of the local time.
+    const auto before = biasAt(runtime::addDays(local, -1));
+    const auto after = biasAt(runtime::addDays(local, 1));
+    if (!before || !after) {
+        return local;
+    }
+    std::optional<runtime::DateValue> reading;
+    for (const long long bias : {*before, *after}) {
+        const runtime::DateValue universal = runtime::addMinutes(local, bias);
+        if (biasAt(universal) == bias &&
+            (!reading || secondsFromNow(universal) < secondsFromNow(*reading))) {
+            reading = universal;
+        }
+    }
+    // A local time skipped by a spring change is read with the offset before it.
+    return reading.value_or(runtime::addMinutes(local, *before));
+}
+
+runtime::DateValue UniversalToLocal(runtime::DateValue universal) {
+    const auto bias = biasAt(universal);
+    return bias ? runtime::addMinutes(universal, -*bias) : universal;
 }
 
 runtime::DateValue UTToLocal(runtime::DateValue timeOfDay) {
-    const auto bias = universalTimeBias();
-    const runtime::DateValue universal =
-        runtime::addDays(runtime::Today(), runtime::toLinearDays(timeOfDay));
-    const runtime::DateValue local = bias ? runtime::addMinutes(universal, -*bias) : universal;
+    const runtime::DateValue local =
+        UniversalToLocal(runtime::addDays(runtime::Today(), runtime::toLinearDays(timeOfDay)));
     MoonState& state = moonState();
     state.fechaLocalTxt = runtime::shortDateText(local);
     state.horaLocalTxt = runtime::longTimeText(local);

@@ -23,11 +23,16 @@ bool IsValidJD(double jd);
 // calendar reform dropped.
 bool IsValidDate(runtime::DateValue d);
 
-// Local time to universal time with the time-zone state in force now (whatever the date
-// converted). When the zone cannot be determined the value is taken as universal time already.
+// Local time to universal time with the zone's offset at that instant. A local time that occurs
+// twice (the repeated hour of an autumn change) is read as the pass nearer the clock's present
+// instant, so the present converts right in both passes. When the zone cannot be determined the
+// value is taken as universal time already.
 runtime::DateValue LocalToUT(runtime::DateValue local);
+// A universal instant in local time, with the zone's offset at that instant; unchanged when the
+// zone cannot be determined.
+runtime::DateValue UniversalToLocal(runtime::DateValue universal);
 // Today's date plus the universal time of day x, turned to local time; leaves the result's date
-// and time texts in fechaLocalTxt and horaLocalTxt. No shift when the zone cannot be determined.
+// and time texts in fechaLocalTxt and horaLocalTxt.
 runtime::DateValue UTToLocal(runtime::DateValue timeOfDay);
 
 } // namespace moon

@@ -22,13 +22,11 @@ int comingDaylightOffset(const QTimeZone& zone, const QDateTime& at) {
 
 class SystemTimeZone final : public TimeZoneSource {
 public:
-    runtime::Long query(TimeZoneInformation& info) const override {
+    runtime::Long query(const QDateTime& at, TimeZoneInformation& info) const override {
         const QTimeZone zone = QTimeZone::systemTimeZone();
         if (!zone.isValid()) {
             return TIME_ZONE_ID_INVALID;
         }
-        const QDateTime local = runtime::toQDateTime(runtime::Now());
-        const QDateTime at(local.date(), local.time(), zone);
         info = TimeZoneInformation();
         info.Bias = -zone.standardTimeOffset(at) / kSecondsPerMinute;
         if (zone.isDaylightTime(at)) {
@@ -51,7 +49,11 @@ void setTimeZoneSource(const TimeZoneSource* replacement) {
 }
 
 runtime::Long GetTimeZoneInformation(TimeZoneInformation& info) {
-    return current->query(info);
+    return GetTimeZoneInformationAt(runtime::clock().instant(), info);
+}
+
+runtime::Long GetTimeZoneInformationAt(const QDateTime& at, TimeZoneInformation& info) {
+    return current->query(at, info);
 }
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include "runtime/Numeric.h"
 
+#include <QDateTime>
+
 namespace platform {
 
 // The time-zone record of the universal-time conversions. Biases are minutes, UT = local + bias.
@@ -21,15 +23,18 @@ constexpr runtime::Long TIME_ZONE_ID_INVALID = -1; // the zone could not be dete
 class TimeZoneSource {
 public:
     virtual ~TimeZoneSource() = default;
-    virtual runtime::Long query(TimeZoneInformation& info) const = 0;
+    // The zone's record and the time in force at the instant `at`.
+    virtual runtime::Long query(const QDateTime& at, TimeZoneInformation& info) const = 0;
 };
 
 // Installs another source (not owned); nullptr puts the system's zone back.
 void setTimeZoneSource(const TimeZoneSource* replacement);
 
-// Fills info with the zone at the clock's present moment and tells which time is in force. The
+// Fills info with the zone at the clock's present instant and tells which time is in force. The
 // system's zone honours TZ; a zone with no daylight time in force or starting within a year
 // reports TIME_ZONE_ID_UNKNOWN.
 runtime::Long GetTimeZoneInformation(TimeZoneInformation& info);
+// The same at any instant, for converting that instant with the offset it had.
+runtime::Long GetTimeZoneInformationAt(const QDateTime& at, TimeZoneInformation& info);
 
 } // namespace platform

@@ -6,7 +6,6 @@
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
 #include "moon/MoonState.h"
-#include "platform/TimeZoneInfo.h"
 #include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
 #include "readings/ReadingControls.h"
@@ -67,22 +66,6 @@ QString withSignPosition(int number) {
 
 QString wholePercent(double value) {
     return runtime::formatNumber(value, QStringLiteral("###"));
-}
-
-// Universal time to local time with the zone state in force now, as the moon conversions do;
-// unchanged when the zone cannot be determined.
-runtime::DateValue universalToLocal(runtime::DateValue universal) {
-    platform::TimeZoneInformation info;
-    switch (platform::GetTimeZoneInformation(info)) {
-    case platform::TIME_ZONE_ID_UNKNOWN:
-    case platform::TIME_ZONE_ID_STANDARD:
-        return runtime::addMinutes(universal, -static_cast<long long>(info.Bias));
-    case platform::TIME_ZONE_ID_DAYLIGHT:
-        return runtime::addMinutes(universal,
-                                   -(static_cast<long long>(info.Bias) + info.DaylightBias));
-    default:
-        return universal;
-    }
 }
 
 } // namespace
@@ -238,7 +221,7 @@ void FrmCalendar::ImageAlert_Click() {
     if (!instanteCambio) {
         return;
     }
-    const runtime::DateValue local = universalToLocal(*instanteCambio);
+    const runtime::DateValue local = moon::UniversalToLocal(*instanteCambio);
     moon::MoonState& m = moon::moonState();
     m.horaLocalTxt = runtime::longTimeText(local);
     runtime::MsgBox(signChangeMessage(runtime::shortDateText(local), m.horaLocalTxt, textoEstacion),

@@ -5,7 +5,7 @@ namespace {
 
 class SystemClock final : public Clock {
 public:
-    DateValue now() const override { return fromQDateTime(QDateTime::currentDateTime()); }
+    QDateTime instant() const override { return QDateTime::currentDateTimeUtc(); }
 };
 
 SystemClock systemClock;
@@ -22,13 +22,16 @@ void setClock(Clock* replacement) {
 }
 
 DateValue Now() {
-    return current->now();
+    return fromQDateTime(current->instant().toLocalTime());
 }
 DateValue Today() {
     return datePart(Now());
 }
 DateValue TimeOfDay() {
     return timePart(Now());
+}
+DateValue NowUniversal() {
+    return fromQDateTime(current->instant().toUTC());
 }
 
 } // namespace runtime

@@ -2,14 +2,17 @@
 
 #include "runtime/DateValue.h"
 
+#include <QDateTime>
+
 namespace runtime {
 
 // The one source of "now" for the whole program; tests install a fake.
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Local date and time.
-    virtual DateValue now() const = 0;
+    // The present instant. Its local date and time follow the system's time zone (TZ honoured),
+    // so the repeated hour of an autumn change still tells its two passes apart.
+    virtual QDateTime instant() const = 0;
 };
 
 Clock& clock();
@@ -20,5 +23,7 @@ void setClock(Clock* replacement);
 DateValue Now();
 DateValue Today();
 DateValue TimeOfDay();
+// The present instant in universal time.
+DateValue NowUniversal();
 
 } // namespace runtime

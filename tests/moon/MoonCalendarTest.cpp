@@ -139,18 +139,47 @@ TEST(LocalToUT, ShiftsOverMidnightAndBeforeTheEpoch) {
                 makeDateTime({1899, 12, 29, 23, 30, 0}), kOneSecond / 100);
 }
 
-TEST(LocalToUT, TakesTheStateOfNowWhateverTheDate) {
-    // The zone is in daylight time now; a winter date still gets the daylight shift.
-    const testing_support::FakeTimeZone zone(300, -60, TIME_ZONE_ID_DAYLIGHT);
-    EXPECT_DOUBLE_EQ(LocalToUT(makeDateTime({2024, 1, 15, 12, 0, 0})),
-                     makeDateTime({2024, 1, 15, 16, 0, 0}));
-}
-
 TEST(LocalToUT, UsesTheSystemZoneFromTZ) {
-    qputenv("TZ", "Europe/Madrid");
+    const testing_support::ZoneVariable tz("Europe/Madrid");
     testing_support::FakeClock clock(makeDateTime({2024, 7, 1, 12, 0, 0}));
     EXPECT_DOUBLE_EQ(LocalToUT(runtime::Now()), makeDateTime({2024, 7, 1, 10, 0, 0}));
-    qputenv("TZ", "UTC");
+}
+
+// Each instant with the zone's offset at that instant, whatever the season of the clock.
+TEST(LocalToUT, TakesTheOffsetOfTheInstantItConverts) {
+    const testing_support::ZoneVariable tz("Europe/Madrid");
+    testing_support::FakeClock december(makeDateTime({2024, 12, 10, 12, 0, 0}));
+    EXPECT_DOUBLE_EQ(LocalToUT(makeDateTime({2024, 6, 20, 22, 50, 55})),
+                     makeDateTime({2024, 6, 20, 20, 50, 55}));
+    EXPECT_DOUBLE_EQ(LocalToUT(makeDateTime({2024, 1, 15, 12, 0, 0})),
+                     makeDateTime({2024, 1, 15, 11, 0, 0}));
+    // Around the spring change, and a local time that the change skips.
+    EXPECT_DOUBLE_EQ(LocalToUT(makeDateTime({2024, 3, 31, 1, 59, 59})),
+                     makeDateTime({2024, 3, 31, 0, 59, 59}));
+    EXPECT_DOUBLE_EQ(LocalToUT(makeDateTime({2024, 3, 31, 3, 0, 0})),
+                     makeDateTime({2024, 3, 31, 1, 0, 0}));
+    EXPECT_DOUBLE_EQ(LocalToUT(makeDateTime({2024, 3, 31, 2, 30, 0})),
+                     makeDateTime({2024, 3, 31, 1, 30, 0}));
+    EXPECT_DOUBLE_EQ(UniversalToLocal(makeDateTime({2024, 6, 20, 20, 50, 55})),
+                     makeDateTime({2024, 6, 20, 22, 50, 55}));
+}
+
+// Local 02:30 of 27 October 2024 comes twice in Madrid: at 00:30 UT in daylight time and at
+// 01:30 UT in standard time. The present is read in the pass the clock is in.
+TEST(LocalToUT, ReadsThePresentInBothPassesOfTheRepeatedHour) {
+    const testing_support::ZoneVariable tz("Europe/Madrid");
+    testing_support::FakeClock clock(0);
+    for (const int universalHour : {0, 1}) {
+        const DateValue instant = makeDateTime({2024, 10, 27, universalHour, 30, 0});
+        clock.setUniversal(instant);
+        ASSERT_DOUBLE_EQ(runtime::Now(), makeDateTime({2024, 10, 27, 2, 30, 0}));
+        EXPECT_DOUBLE_EQ(LocalToUT(runtime::Now()), instant) << universalHour;
+        EXPECT_DOUBLE_EQ(UniversalToLocal(instant), runtime::Now()) << universalHour;
+    }
+    clock.setUniversal(makeDateTime({2024, 10, 27, 0, 59, 59}));
+    clock.advanceSeconds(1);
+    EXPECT_DOUBLE_EQ(runtime::Now(), makeDateTime({2024, 10, 27, 2, 0, 0})) << "clocks go back";
+    EXPECT_DOUBLE_EQ(LocalToUT(runtime::Now()), makeDateTime({2024, 10, 27, 1, 0, 0}));
 }
 
 class UTToLocalTexts : public testing::Test {

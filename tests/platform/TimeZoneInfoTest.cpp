@@ -6,15 +6,9 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using testing_support::ZoneVariable;
 
 namespace {
-
-// Sets TZ for one case and puts the test run's UTC back afterwards.
-class ZoneVariable {
-public:
-    explicit ZoneVariable(const char* zone) { qputenv("TZ", zone); }
-    ~ZoneVariable() { qputenv("TZ", "UTC"); }
-};
 
 struct ZoneCase {
     const char* zone;
@@ -79,6 +73,31 @@ TEST(SystemZoneChange, FollowsTheClockAcrossTheSpringChange) {
     EXPECT_EQ(GetTimeZoneInformation(info), TIME_ZONE_ID_STANDARD);
     clock.setDateTime(2024, 3, 31, 3, 0, 0);
     EXPECT_EQ(GetTimeZoneInformation(info), TIME_ZONE_ID_DAYLIGHT);
+}
+
+// The repeated hour of the autumn change: the same local times, daylight time in the first pass
+// and standard time in the second.
+TEST(SystemZoneChange, TellsTheTwoPassesOfTheRepeatedHourApart) {
+    const ZoneVariable tz("Europe/Madrid");
+    testing_support::FakeClock clock(0);
+    TimeZoneInformation info;
+
+    clock.setUniversal(runtime::makeDateTime({2024, 10, 27, 0, 30, 0}));
+    ASSERT_EQ(runtime::Now(), runtime::makeDateTime({2024, 10, 27, 2, 30, 0}));
+    EXPECT_EQ(GetTimeZoneInformation(info), TIME_ZONE_ID_DAYLIGHT);
+    clock.setUniversal(runtime::makeDateTime({2024, 10, 27, 1, 30, 0}));
+    ASSERT_EQ(runtime::Now(), runtime::makeDateTime({2024, 10, 27, 2, 30, 0}));
+    EXPECT_EQ(GetTimeZoneInformation(info), TIME_ZONE_ID_STANDARD);
+}
+
+TEST(SystemZoneChange, AnyInstantHasItsOwnState) {
+    const ZoneVariable tz("Europe/Madrid");
+    testing_support::FakeClock clock(runtime::makeDateTime({2024, 12, 10, 12, 0, 0}));
+    TimeZoneInformation info;
+    const QDateTime june(QDate(2024, 6, 20), QTime(20, 50, 55), Qt::UTC);
+    EXPECT_EQ(GetTimeZoneInformationAt(june, info), TIME_ZONE_ID_DAYLIGHT);
+    EXPECT_EQ(info.Bias + info.DaylightBias, -120);
+    EXPECT_EQ(GetTimeZoneInformation(info), TIME_ZONE_ID_STANDARD) << "December";
 }
 
 TEST(FakeZone, ReplacesTheSystemZoneWhileItLives) {

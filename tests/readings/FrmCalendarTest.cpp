@@ -437,6 +437,23 @@ TEST_F(FrmCalendarTest, FullMoonAtLocalNoonAndThePhaseTextOtherwise) {
         << "a missing picture shows nothing";
 }
 
+// The offset of the change's own day, not the one in force when the message is read.
+TEST_F(FrmCalendarTest, SignChangeOfASummerDayReadInDecemberIsInSummerTime) {
+    const testing_support::ZoneVariable tz("Europe/Madrid");
+    zone.reset();
+    clock.setDateTime(2024, 12, 10, 12, 0, 0);
+    runtime::setLocale(kSpanish);
+    folder.write("fechas-db/geminis.txt", "2024/05/20 12:59:25 - 2024/06/20 20:50:55\r\n");
+    folder.write("fechas-db/cancer.txt", "2024/06/20 20:50:55 - 2024/07/22 07:44:21\r\n");
+    FrmCalendar& w = open();
+    choose(w, makeDate(2024, 6, 20));
+    w.ImageAlert_Click();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt,
+              "Change of sign along the day 20/6/2024 at 22:50:55 (local time).\r\n"
+              "At this time begins the Summer!");
+}
+
 TEST_F(FrmCalendarTest, SouthernHemisphereTurnsEveryMoonPictureUpsideDown) {
     for (int k = 0; k <= FrmCalendar::kLastMoonPicture; ++k) {
         folder.write(QString("lunagif/moon%1.gif").arg(k), pictureBytes(kRed, QSize(64, 64), true));
