@@ -68,6 +68,12 @@ QString wholePercent(double value) {
     return runtime::formatNumber(value, QStringLiteral("###"));
 }
 
+// Noon of a day by the date type's own arithmetic: before 30 December 1899 the time of a date
+// value counts forward from its midnight, so adding 0.5 would reach the next day's noon.
+runtime::DateValue localNoon(runtime::DateValue day) {
+    return runtime::addDays(day, kLocalNoon);
+}
+
 } // namespace
 
 FrmCalendar::FrmCalendar()
@@ -191,7 +197,7 @@ void FrmCalendar::signOfDate(runtime::DateValue chosen) {
     shell::cargarSignosEs();
     shell::cargarSignosEn();
     // Local noon of the day, tested against the universal-time periods without conversion.
-    const auto period = findSignPeriod(chosen + kLocalNoon);
+    const auto period = findSignPeriod(localNoon(chosen));
     if (!period) {
         mostrarSigno(chosen, this);
         return;
@@ -238,7 +244,7 @@ runtime::Integer FrmCalendar::moonPictureOfHalfAngle(runtime::Long halfAngle) {
 
 void FrmCalendar::moonOfDate(runtime::DateValue chosen) {
     const unsigned reading = lecturas;
-    const runtime::DateValue d = chosen + kLocalNoon;
+    const runtime::DateValue d = localNoon(chosen);
     moon::MoonCycle(d);
     const double illumination = moon::moonState().iluminacionLuna;
     // The lunation searches let other clicks run; a newer reading then owns the display.

@@ -437,6 +437,24 @@ TEST_F(FrmCalendarTest, FullMoonAtLocalNoonAndThePhaseTextOtherwise) {
         << "a missing picture shows nothing";
 }
 
+// Before 30 December 1899 the time of a date value counts forward from its own midnight: the noon
+// of 29 December is -1.5, while -0.5 is the noon of the 30th.
+TEST_F(FrmCalendarTest, DaysBeforeTheEpochShowTheMoonOfTheirOwnNoon) {
+    FrmCalendar& w = open();
+    QLabel* moonPicture = control(w, "ImgLuna");
+    QStringList tips;
+    for (const int day : {27, 28, 29, 30}) {
+        const runtime::DateValue noon = makeDateTime({1899, 12, day, 12, 0, 0});
+        choose(w, makeDate(1899, 12, day));
+        const double dim = std::nearbyint(100 - illuminationAt(noon) * 100);
+        EXPECT_EQ(moonPicture->toolTip(),
+                  moon::PhaseName(noon) + ": " + runtime::formatNumber(dim, "0.00") + "% of New")
+            << day;
+        tips << moonPicture->toolTip();
+    }
+    EXPECT_EQ(tips.removeDuplicates(), 0) << tips.join(" | ").toStdString();
+}
+
 // The offset of the change's own day, not the one in force when the message is read.
 TEST_F(FrmCalendarTest, SignChangeOfASummerDayReadInDecemberIsInSummerTime) {
     const testing_support::ZoneVariable tz("Europe/Madrid");
