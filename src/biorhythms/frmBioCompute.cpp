@@ -74,10 +74,7 @@ std::optional<runtime::DateValue> frmBio::studyDate() const {
 void frmBio::CalcularBio() {
     BioState& b = bioState();
     if (!b.fechaBioFijada) {
-        const runtime::DateValue today = runtime::Today();
-        ui->vsbMonthBio->setValue(runtime::monthOf(today));
-        ui->vsbDayBio->setValue(runtime::dayOf(today));
-        ui->vsbYearBio->setValue(runtime::yearOf(today));
+        setDateBars(ui->vsbDayBio, ui->vsbMonthBio, ui->vsbYearBio, runtime::Today());
     }
     const QString birth = dayMonthYearText(ui->vsbDayBirth->value(), ui->vsbMonthBirth->value(),
                                            ui->vsbYearBirth->value());

@@ -28,6 +28,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -313,6 +314,32 @@ TEST_F(frmBioTest, BirthChangesAndTheHalfHourBringTheStudyDateBackToToday) {
     now = study(w);
     EXPECT_EQ(std::tie(now.month, now.day), std::make_tuple(7, 24));
     EXPECT_EQ(biorhythms::bioState().contadorTimerBio, 0);
+}
+
+// From a common year, a month set before the year would cut the day to 28.
+TEST_F(frmBioTest, TodayOnA29FebruaryLandsOnIt) {
+    clock.setDateTime(2024, 2, 29, 18, 0, 0);
+    const std::pair<const char*, std::function<void(frmBio&)>> ways[] = {
+        {"Today", [](frmBio& w) { control<QPushButton>(w, "CmdHoy")->click(); }},
+        {"half hour",
+         [](frmBio& w) {
+             for (int tick = 0; tick < frmBio::kTicksPerReanchor; ++tick) {
+                 w.TimerBio_Timer();
+             }
+         }},
+        {"birth change", [](frmBio& w) { bar(w, "vsbDayBirth")->setValue(16); }},
+    };
+    frmBio& w = open();
+    for (const auto& [way, reanchor] : ways) {
+        setStudy(w, {2023, 3, 15});
+        ASSERT_EQ(study(w).year, 2023);
+        reanchor(w);
+        const Ymd now = study(w);
+        EXPECT_EQ(std::tie(now.year, now.month, now.day), std::make_tuple(2024, 2, 29)) << way;
+        EXPECT_EQ(text(w, "lblDayBio"), "29") << way;
+        EXPECT_EQ(bar(w, "vsbDayBio")->top(), 29) << way;
+        EXPECT_EQ(biorhythms::bioState().fechaEstudioTxt, "29/2/2024") << way;
+    }
 }
 
 TEST_F(frmBioTest, RemainingDaysCountFromTodayInThePickerAndFromTheStudyDateAfterwards) {
