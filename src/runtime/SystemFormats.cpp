@@ -36,6 +36,27 @@ QString shortDateFormat(const QLocale& locale) {
     return format;
 }
 
+bool isDirectionalMark(char32_t ch) {
+    return ch == 0x061C || ch == 0x200E || ch == 0x200F || (ch >= 0x202A && ch <= 0x202E) ||
+           (ch >= 0x2066 && ch <= 0x2069);
+}
+
+// Desktop systems write date and time texts with the digits 0-9 in every locale, in the locale's
+// order and with its separators, and without the directional marks that some locales put around
+// the separators (the card rules sum these digits and count these characters).
+QString withPlainDigits(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (const char32_t ch : text.toUcs4()) {
+        if (QChar::isDigit(ch)) {
+            plain += QLatin1Char(static_cast<char>('0' + QChar::digitValue(ch)));
+        } else if (!isDirectionalMark(ch)) {
+            plain += QString::fromUcs4(&ch, 1);
+        }
+    }
+    return plain;
+}
+
 QString timeFormat(const QLocale& locale) {
     QString format = locale.timeFormat(QLocale::LongFormat);
     static const QRegularExpression zone(QStringLiteral("\\s*\\(?t+\\)?"));
@@ -181,13 +202,13 @@ void setLocale(const QLocale& locale) {
 
 QString shortDateText(DateValue value) {
     const QLocale locale = effectiveLocale();
-    return locale.toString(toQDate(value), shortDateFormat(locale));
+    return withPlainDigits(locale.toString(toQDate(value), shortDateFormat(locale)));
 }
 
 QString longTimeText(DateValue value) {
     const DateParts p = splitDate(value);
     const QLocale locale = effectiveLocale();
-    return locale.toString(QTime(p.hour, p.minute, p.second), timeFormat(locale));
+    return withPlainDigits(locale.toString(QTime(p.hour, p.minute, p.second), timeFormat(locale)));
 }
 
 QString generalDateText(DateValue value) {

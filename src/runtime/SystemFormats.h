@@ -13,9 +13,11 @@ namespace runtime {
 QLocale currentLocale();
 void setLocale(const QLocale& locale);
 
-// The system's short date format with a four-digit year ("24/07/2016", "7/24/2016").
+// The system's short date format with a four-digit year ("24/07/2016", "7/24/2016"), written
+// with the digits 0-9 and without directional marks in every locale ("24/7/2016" in ar_EG).
 QString shortDateText(DateValue value);
-// The system's time format with seconds, without a time-zone name ("9:05:03", "9:05:03 AM").
+// The system's time format with seconds, without a time-zone name ("9:05:03", "9:05:03 AM"),
+// with the digits 0-9 in every locale.
 QString longTimeText(DateValue value);
 // A date value turned into text without a pattern: the date alone at 00:00:00, the time alone
 // when the date part is 0, else both separated by a blank.

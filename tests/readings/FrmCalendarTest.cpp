@@ -302,6 +302,23 @@ TEST_F(FrmCalendarTest, NoPeriodFileHoldsTheDateTheFixedTableDecides) {
     }
 }
 
+TEST_F(FrmCalendarTest, CardIsTheSameInLocalesWithTheirOwnDigits) {
+    const std::pair<runtime::DateValue, const char*> days[] = {
+        {makeDate(2016, 7, 24), "XXII. The World"},
+        {makeDate(2024, 12, 31), "XV. The Devil"},
+        {makeDate(1999, 9, 28), "III. The Empress"},
+    };
+    FrmCalendar& w = open();
+    for (const char* locale : {"en_US", "ar_EG", "fa_IR", "bn_BD"}) {
+        runtime::setLocale(QLocale(QString::fromLatin1(locale)));
+        for (const auto& [day, title] : days) {
+            choose(w, day);
+            EXPECT_EQ(control(w, "Imgfechasel")->toolTip(), title) << locale;
+            EXPECT_EQ(shell::shellState().numCarta, w.cartaFecha) << locale;
+        }
+    }
+}
+
 TEST_F(FrmCalendarTest, SignChangeMarkerTellsTheBoundaryInLocalTimeWithTheSeason) {
     writeAriesSpring();
     struct Case {

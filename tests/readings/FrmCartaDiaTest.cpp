@@ -219,6 +219,25 @@ TEST_F(FrmCartaDiaTest, SignFromThePeriodFilesOrTheFixedTable) {
     }
 }
 
+TEST_F(FrmCartaDiaTest, CardIsTheSameInLocalesWithTheirOwnDigits) {
+    const std::pair<runtime::DateValue, const char*> days[] = {
+        {runtime::makeDate(2016, 7, 24), "XXII. The World"},
+        {runtime::makeDate(2024, 12, 31), "XV. The Devil"},
+        {runtime::makeDate(1999, 9, 28), "III. The Empress"},
+    };
+    for (const char* locale : {"en_US", "ar_EG", "fa_IR", "bn_BD"}) {
+        runtime::setLocale(QLocale(QString::fromLatin1(locale)));
+        for (const auto& [day, title] : days) {
+            clock.set(runtime::addDays(day, 0.5));
+            FrmCartaDia& w = open();
+            EXPECT_EQ(control(w, "ImgCartadia")->toolTip(), title) << locale;
+            EXPECT_EQ(shell::shellState().numCarta, w.cartaActual) << locale;
+            forms::Forms::instance().reset();
+            settle();
+        }
+    }
+}
+
 TEST_F(FrmCartaDiaTest, AlertIconOnTheDayOfAChangeTellsItsLocalTime) {
     folder.write("fechas-db/piscis.txt", "2016/02/19 05:34:00 - 2016/03/20 04:30:00\r\n");
     folder.write("fechas-db/aries.txt", "2016/03/20 04:30:01 - 2016/04/19 15:29:02\r\n");

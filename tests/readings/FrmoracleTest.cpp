@@ -256,6 +256,23 @@ TEST_F(FrmoracleTest, ASuitReadDrawsItsCardFromTheQuestionAndTheDate) {
     EXPECT_EQ(w.orientacion, 0.0F) << "untouched while reversed cards are not allowed";
 }
 
+TEST_F(FrmoracleTest, TheDateSumIsTheSameInLocalesWithTheirOwnDigits) {
+    Frmoracle& w = open();
+    for (const char* locale : {"en_US", "ar_EG", "fa_IR", "bn_BD"}) {
+        runtime::setLocale(QLocale(QString::fromLatin1(locale)));
+        w.sumdate(makeDate(2024, 12, 31)); // ten characters in each of these locales
+        EXPECT_EQ(w.sumaFecha, 15) << locale;
+        w.fechaLectura = makeDate(2016, 7, 24);
+        ask(w, "TxtBas", "Ana");
+        w.ARButtonAcepBas_Click();
+        EXPECT_EQ(w.sumaFecha, 22) << locale;
+        EXPECT_EQ(w.cartaBastos, 1) << locale << ": 7 + 22, less twice 14";
+        w.ARButtonResult_Click();
+        EXPECT_EQ(control(w, "imgfinal")->toolTip(), "VII. The Chariot") << locale;
+    }
+    runtime::setLocale(kEnglish);
+}
+
 TEST_F(FrmoracleTest, AnEmptyQuestionKeepsTheSuitButClearsTheGlobalCard) {
     Frmoracle& w = open();
     ask(w, "TxtEsp", "Ana");

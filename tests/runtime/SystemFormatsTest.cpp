@@ -34,6 +34,47 @@ TEST(SystemFormats, LongTimeHasSecondsAndNoZone) {
     EXPECT_EQ(longTimeText(makeTime(21, 5, 3)), "9:05:03 PM");
 }
 
+struct PlainDigitsCase {
+    const char* locale;
+    const char* date; // 24 July 2016
+    const char* time; // 21:05:03
+};
+
+void PrintTo(const PlainDigitsCase& c, std::ostream* os) {
+    *os << c.locale;
+}
+
+class PlainDigits : public testing::TestWithParam<PlainDigitsCase> {};
+
+// Locales that write their own digits and directional marks still give the digits 0-9 in their
+// own order and with their own separators, as desktop systems write date and time texts.
+TEST_P(PlainDigits, DateAndTimeTextsUseTheDigitsZeroToNine) {
+    const PlainDigitsCase& c = GetParam();
+    LocaleScope scope(c.locale);
+    const QString date = shortDateText(makeDate(2016, 7, 24));
+    const QString time = longTimeText(makeTime(21, 5, 3));
+    EXPECT_EQ(date, QString::fromUtf8(c.date));
+    EXPECT_EQ(time, QString::fromUtf8(c.time));
+    EXPECT_EQ(generalDateText(makeDateTime({2016, 7, 24, 21, 5, 3})), date + ' ' + time);
+    for (const QChar ch : date + time) {
+        EXPECT_FALSE(ch.isDigit() && ch.unicode() > 0x7F)
+            << "digit U+" << std::hex << int(ch.unicode());
+        EXPECT_NE(ch.category(), QChar::Other_Format) << "mark U+" << std::hex << int(ch.unicode());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, PlainDigits,
+    testing::Values(PlainDigitsCase{"en_US", "7/24/2016", "9:05:03 PM"},
+                    // Arabic-Indic digits and a right-to-left mark after day and month.
+                    PlainDigitsCase{"ar_EG", "24/7/2016", "9:05:03 \u0645"},
+                    // Extended Arabic-Indic digits, year first.
+                    PlainDigitsCase{"fa_IR", "2016/7/24", "21:05:03"},
+                    PlainDigitsCase{"bn_BD", "24/7/2016", "9:05:03 PM"},
+                    PlainDigitsCase{"mr_IN", "24/7/2016", "9:05:03 PM"},
+                    PlainDigitsCase{"my_MM", "24-07-2016", "21:05:03"},
+                    PlainDigitsCase{"ne_NP", "2016/7/24", "21:05:03"}));
+
 TEST(SystemFormats, GeneralDateDropsEmptyParts) {
     LocaleScope es("es_ES");
     EXPECT_EQ(generalDateText(makeDate(2016, 7, 24)), "24/7/2016");

@@ -68,6 +68,23 @@ TEST_F(TooltipLines, CardOfTheDayIsBuiltOncePerDay) {
     EXPECT_EQ(shellState().lineaCartaDia, "Card of Day: XI. Strength");
 }
 
+// Locales that write their own digits read the same card as any other.
+TEST_F(TooltipLines, CardLineIsTheSameInLocalesWithTheirOwnDigits) {
+    const std::pair<runtime::DateValue, const char*> days[] = {
+        {runtime::makeDate(2016, 7, 24), "Card of Day: XXII. The World"},
+        {runtime::makeDate(2024, 12, 31), "Card of Day: XV. The Devil"},
+        {runtime::makeDate(1999, 9, 28), "Card of Day: III. The Empress"},
+    };
+    for (const char* locale : {"en_US", "ar_EG", "fa_IR", "bn_BD"}) {
+        runtime::setLocale(QLocale(QString::fromLatin1(locale)));
+        for (const auto& [day, line] : days) {
+            clock.set(runtime::addDays(day, 0.5));
+            timer.tipcartadia();
+            EXPECT_EQ(shellState().lineaCartaDia, line) << locale;
+        }
+    }
+}
+
 TEST_F(TooltipLines, SumcartdiaReturnsTheUnreducedSum) {
     EXPECT_EQ(timer.sumcartdia("28/09/1999"), 47);
     EXPECT_EQ(timer.tituloTip, "III. The Empress");
