@@ -1,5 +1,7 @@
 #include "ProgramDataNames.h"
 
+#include "readings/CardRules.h"
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -99,6 +101,16 @@ TEST(MoonPictures, GoFromNewThroughFullToNewLitFirstOnTheRight) {
     }
     for (int n = 16; n <= 30; ++n) {
         EXPECT_LE(brightness(moon(n), 0, w), brightness(moon(n - 1), 0, w) + 1.0) << n;
+    }
+}
+
+// The names the program asks for, against what the build put into each deck.
+TEST(CardPictures, EveryDeckHoldsThePictureTheProgramNamesForEachCard) {
+    for (const QString& deck : program_data::deckFolders()) {
+        for (runtime::Integer card = 1; card <= readings::kMajorCards; ++card) {
+            const QString file = deck + "/" + readings::ImagenesArcanos(card);
+            EXPECT_TRUE(QFile::exists(programFile(file))) << file.toStdString();
+        }
     }
 }
 
