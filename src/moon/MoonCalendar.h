@@ -32,7 +32,7 @@ runtime::DateValue LocalToUT(runtime::DateValue local);
 // zone cannot be determined.
 runtime::DateValue UniversalToLocal(runtime::DateValue universal);
 // Today's date plus the universal time of day x, turned to local time; leaves the result's date
-// and time texts in fechaLocalTxt and horaLocalTxt.
+// and time texts in fechaLocalTxt and horaLocalTxt. No shift when the zone cannot be determined.
 runtime::DateValue UTToLocal(runtime::DateValue timeOfDay);
 
 } // namespace moon
