@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config clang libclang-rt-14-dev
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6svg6 qt6-qpa-plugins
     libsdl2-mixer-dev fluidsynth fluid-soundfont-gm
     libgtest-dev libgmock-dev libbenchmark-dev

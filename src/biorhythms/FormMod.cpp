@@ -14,18 +14,13 @@
 #include <QFile>
 
 namespace biorhythms {
-namespace {
-
-const QString kCommaInName = QStringLiteral("The name can not contain a comma.");
-
-} // namespace
-
 FormMod::FormMod() : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FormMod>()) {
     ui->setupUi(this);
     setFont(forms::sansSerifFont(9));
     setFixedSize(size());
     ui->VScrollHora->setRange(0, 23);
     ui->VScrollMinuto->setRange(0, 59);
+    ui->DTPicker1->setDateRange(QDate(kFirstEditableYear, 1, 1), QDate(kLastEditableYear, 12, 31));
     connect(ui->VScrollHora, &QScrollBar::valueChanged, this, &FormMod::VScrollHora_Change);
     connect(ui->VScrollMinuto, &QScrollBar::valueChanged, this, &FormMod::VScrollMinuto_Change);
     connect(ui->CmdAcept, &QPushButton::clicked, this, &FormMod::CmdAcept_Click);
@@ -69,7 +64,7 @@ bool FormMod::stageOtherProfiles() {
     return runtime::writeLines(rutaTemporal, *others);
 }
 
-// A damaged date or time leaves that part of the editor at its default.
+// The list offers only lines whose every part the editor can show.
 void FormMod::showProfile() {
     const QStringList fields = lineaSeleccionada.split(QLatin1Char(','));
     ui->TextName->setText(fields.value(0));
@@ -100,8 +95,8 @@ QString FormMod::editedRecord() const {
 // The file is rebuilt from its present lines, so profiles saved or deleted while the editor
 // was open are kept; the old line goes and the edited one is appended.
 void FormMod::CmdAcept_Click() {
-    if (!validProfileName(ui->TextName->text())) {
-        runtime::MsgBox(kCommaInName, runtime::vbExclamation, QStringLiteral("Error"));
+    if (const auto fault = profileNameFault(ui->TextName->text())) {
+        runtime::MsgBox(*fault, runtime::vbExclamation, QStringLiteral("Error"));
         return;
     }
     if (!rutaTemporal.isEmpty()) {

@@ -14,6 +14,14 @@
 #include <QUrl>
 
 namespace biorhythms {
+namespace {
+
+const QString kSaved =
+    QStringLiteral("The picture has been saved in the application folder as mysnap.jpg");
+const QString kNotSaved =
+    QStringLiteral("The picture could not be saved in the application folder as mysnap.jpg");
+
+} // namespace
 
 FormSnap::FormSnap() : forms::Form(QString::fromLatin1(kName)), PicSnap(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Mi snap"));
@@ -29,8 +37,9 @@ QImage FormSnap::captureSource() {
     return bio ? bio->grab().toImage() : QImage();
 }
 
-// Without a picture nothing is said to be saved; the viewer opens only the snapshot just
-// written, never an earlier one.
+// Without a picture nothing is said to be saved; the message tells whether the JPEG was really
+// written, so it comes after the conversion. The viewer opens only the snapshot just written,
+// never an earlier one.
 void FormSnap::Form_Load() {
     const QString bitmapPath = runtime::programPath(QStringLiteral("\\mysnap.bmp"));
     const QImage picture = captureSource();
@@ -39,15 +48,17 @@ void FormSnap::Form_Load() {
     }
     PicSnap->setPixmap(QPixmap::fromImage(picture));
     const bool bitmapSaved = picture.save(bitmapPath, "BMP");
-    runtime::MsgBox(
-        QStringLiteral("The picture has been saved in the application folder as mysnap.jpg"),
-        runtime::vbInformation);
     const QString jpegPath = runtime::programPath(QStringLiteral("\\mysnap.jpg"));
     const bool written = SaveJPG(picture, jpegPath, kQuality);
     if (QFile::exists(bitmapPath)) {
         QFile::remove(bitmapPath);
     }
-    if (bitmapSaved && written) {
+    if (!written) {
+        runtime::MsgBox(kNotSaved, runtime::vbExclamation, QStringLiteral("Error"));
+        return;
+    }
+    runtime::MsgBox(kSaved, runtime::vbInformation);
+    if (bitmapSaved) {
         platform::ShellExecute(QUrl::fromLocalFile(jpegPath));
         runtime::DoEvents();
     }

@@ -152,8 +152,10 @@ FrmCompaTab::FrmCompaTab()
     setFixedSize(size());
     connect(ui->SSTab1, &QTabBar::currentChanged, this, &FrmCompaTab::tabChanged);
     connect(ui->CheckPlot, &QCheckBox::toggled, this, &FrmCompaTab::CheckPlot_Click);
-    connect(ui->ListProfiles, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
+    // A choice is a selection, by the user or from code; the row that the list makes current
+    // when it gets the focus is no choice.
+    connect(ui->ListProfiles, &QListWidget::itemSelectionChanged, this, [this] {
+        if (chosenItem()) {
             ListProfiles_Click();
         }
     });
@@ -237,7 +239,7 @@ void FrmCompaTab::ListProfiles_Click() {
         return;
     }
     BioState& b = bioState();
-    b.indiceSecundario = static_cast<runtime::Integer>(ui->ListProfiles->currentRow());
+    b.indiceSecundario = static_cast<runtime::Integer>(ui->ListProfiles->row(chosenItem()));
     // A profile whose record cannot be read would be shown with the previous one's values.
     if (!readSecondProfile(secondName())) {
         showValues(false);
@@ -398,8 +400,13 @@ QString FrmCompaTab::mainName() const {
     return profiles ? profiles->currentText() : QString();
 }
 
+QListWidgetItem* FrmCompaTab::chosenItem() const {
+    const QList<QListWidgetItem*> selected = ui->ListProfiles->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 QString FrmCompaTab::chosenName() const {
-    const QListWidgetItem* item = ui->ListProfiles->currentItem();
+    const QListWidgetItem* item = chosenItem();
     return item ? item->text() : QString();
 }
 

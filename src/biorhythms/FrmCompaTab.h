@@ -14,6 +14,7 @@ class FrmCompaTab;
 }
 
 class QLabel;
+class QListWidgetItem;
 
 namespace biorhythms {
 
@@ -81,6 +82,7 @@ private:
     void redrawChart();
     void tabChanged(int tab);
     QString mainName() const;
+    QListWidgetItem* chosenItem() const;
     QString chosenName() const;
     QString secondName() const;
 

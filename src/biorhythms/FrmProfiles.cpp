@@ -44,9 +44,12 @@ void FrmProfiles::ListaPerfiles() {
     ui->ListProfiles->addItems(profileLines());
 }
 
+// Only a line the user selected counts: the list makes its first line current, unselected, as
+// soon as it gets the focus.
 bool FrmProfiles::takeSelection() {
-    indiceSeleccionado = static_cast<runtime::Integer>(ui->ListProfiles->currentRow());
-    const QListWidgetItem* item = ui->ListProfiles->currentItem();
+    const QList<QListWidgetItem*> selected = ui->ListProfiles->selectedItems();
+    const QListWidgetItem* item = selected.isEmpty() ? nullptr : selected.first();
+    indiceSeleccionado = static_cast<runtime::Integer>(item ? ui->ListProfiles->row(item) : -1);
     lineaSeleccionada = item ? item->text() : QString();
     return !lineaSeleccionada.isEmpty();
 }
@@ -88,6 +91,11 @@ void FrmProfiles::CmdMod_Click() {
     if (!takeSelection()) {
         runtime::MsgBox(QStringLiteral("You must choose a record"), runtime::vbExclamation,
                         QStringLiteral("ErrorInfo"));
+        return;
+    }
+    if (!editableProfileLine(lineaSeleccionada)) {
+        runtime::MsgBox(QStringLiteral("This record can not be read: ") + lineaSeleccionada,
+                        runtime::vbExclamation, QStringLiteral("ErrorInfo"));
         return;
     }
     forms::Forms::instance().load(QString::fromLatin1(FormMod::kName))->Show();

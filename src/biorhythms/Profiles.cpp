@@ -1,6 +1,7 @@
 #include "biorhythms/Profiles.h"
 
 #include "biorhythms/BioState.h"
+#include "runtime/Ansi.h"
 #include "runtime/ProgramFolder.h"
 #include "runtime/TextFile.h"
 
@@ -76,8 +77,26 @@ QString profileRecord(const Profile& profile) {
            QLatin1Char('/') + profile.year + QLatin1Char(',') + profile.time;
 }
 
-bool validProfileName(const QString& name) {
-    return !name.contains(QLatin1Char(','));
+std::optional<QString> profileNameFault(const QString& name) {
+    if (name.contains(QLatin1Char(','))) {
+        return QStringLiteral("The name can not contain a comma.");
+    }
+    const QString foreign = runtime::nonAnsiCharacters(name);
+    if (!foreign.isEmpty()) {
+        return QStringLiteral("The name can not contain \"%1\".").arg(foreign);
+    }
+    return std::nullopt;
+}
+
+bool editableProfileLine(const QString& line) {
+    const auto profile = parseProfile(line);
+    if (!profile || line.count(QLatin1Char(',')) != 2 ||
+        line.section(QLatin1Char(','), 1, 1).count(QLatin1Char('/')) != 2) {
+        return false;
+    }
+    const auto date = profileDate(*profile);
+    return date && date->year >= kFirstEditableYear && date->year <= kLastEditableYear &&
+           profileTime(profile->time);
 }
 
 std::optional<int> monthNumber(const QString& monthName) {

@@ -35,8 +35,16 @@ bool replaceProfilesFile(const QString& tempPath);
 
 // The record a profile is stored as.
 QString profileRecord(const Profile& profile);
-// A name may be anything but a ",", which would split the record's fields.
-bool validProfileName(const QString& name);
+// Why a name cannot be stored, or nothing when it can: a "," would split the record's fields,
+// and a character outside Windows-1252 would reach the file as "?", a name found in no line.
+std::optional<QString> profileNameFault(const QString& name);
+
+// A line the editor can show whole: three fields, a real date within the years of its date
+// picker and a time. Anything else would come back from the editor with its defaults in place
+// of what the line held.
+constexpr int kFirstEditableYear = 100;
+constexpr int kLastEditableYear = 9999;
+bool editableProfileLine(const QString& line);
 
 // 1..12 for "January".."December" (exact and case-sensitive), else nothing.
 std::optional<int> monthNumber(const QString& monthName);

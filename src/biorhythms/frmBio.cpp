@@ -24,6 +24,7 @@
 #include "ui_frmBio.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace biorhythms {
 using shell::kFrmCalendar;
@@ -42,8 +43,9 @@ const QString kBirthTimeAdvice =
 const QString kTooFewProfiles =
     QStringLiteral("To use this feature must be more than one saved profile");
 const QString kSystray = QStringLiteral("systray");
-const QString kCommaInName = QStringLiteral("The name can not contain a comma.");
 const QString kProfileNotSaved = QStringLiteral("The profile could not be saved.");
+const QString kBirthDataNotSaved =
+    QStringLiteral("The birth data could not be saved in the application folder.");
 
 // The snapshot window, opened by name.
 const QString kFormSnap = QStringLiteral("FormSnap");
@@ -340,7 +342,7 @@ void frmBio::setStudyBars() {
     ui->vsbDayBio->setValue(runtime::dayOf(today));
 }
 
-void frmBio::GuardarBio() {
+bool frmBio::GuardarBio() {
     BioState& b = bioState();
     b.mesNac = ui->vsbMonthBirth->value();
     b.diaNac = ui->vsbDayBirth->value();
@@ -349,11 +351,24 @@ void frmBio::GuardarBio() {
     b.diaFinal = target.day();
     b.mesFinal = target.month();
     b.anioFinal = target.year();
-    writeBirthDate();
-    writeCountdownDate();
+    bool saved = writeBirthDate();
+    saved = writeCountdownDate() && saved;
     b.horaNac = ui->VScrollHora->value();
     b.minutoNac = ui->VScrollMinuto->value();
-    writeBirthTime();
+    saved = writeBirthTime() && saved;
+    return saved || tellBirthDataNotSaved();
+}
+
+// Once per stay in the window: every way out of it saves again, and the user needs to hear it
+// only once. False when the window was unloaded while the message was open.
+bool frmBio::tellBirthDataNotSaved() {
+    if (avisoNoGuardado) {
+        return true;
+    }
+    avisoNoGuardado = true;
+    const QPointer<frmBio> alive(this);
+    runtime::MsgBox(kBirthDataNotSaved, runtime::vbExclamation, QStringLiteral("Error"));
+    return alive && alive->isLoaded();
 }
 
 void frmBio::Form_Activate() {
@@ -386,7 +401,9 @@ void frmBio::showHelpNotice() {
 
 void frmBio::CmdAlert_Click() {
     shell::shellState().alertaDesdeBio = true;
-    GuardarBio();
+    if (!GuardarBio()) {
+        return;
+    }
     if (!bioState().birthDateSet()) {
         showHelpNotice();
         return;
@@ -444,9 +461,11 @@ void frmBio::CommandOk_Click() {
     showBirthTimeEditor(false);
     b.horaNac = ui->VScrollHora->value();
     b.minutoNac = ui->VScrollMinuto->value();
-    writeBirthTime();
     const int minute = wholeNumber(ui->LabelMinuto->text()).value_or(b.minutoNac);
     ui->LabelHoraBirth->setText(birthTimeCaption(b.horaNac, minute));
+    if (!writeBirthTime()) {
+        tellBirthDataNotSaved();
+    }
 }
 
 void frmBio::XPButtonCompa_Click() {
@@ -470,8 +489,8 @@ void frmBio::XPButtonSave_Click() {
     if (name.isEmpty()) {
         return;
     }
-    if (!validProfileName(name)) {
-        runtime::MsgBox(kCommaInName, runtime::vbExclamation, QStringLiteral("Error"));
+    if (const auto fault = profileNameFault(name)) {
+        runtime::MsgBox(*fault, runtime::vbExclamation, QStringLiteral("Error"));
         return;
     }
     const QString record = name + QLatin1Char(',') + ui->lblMonthBirth->text() + QLatin1Char('/') +
@@ -528,18 +547,21 @@ void frmBio::ComboProfiles_Click() {
         }
     }
     GuardarPerfilIni(chosen);
-    GuardarBio();
-    CommandOk_Click();
+    if (GuardarBio()) {
+        CommandOk_Click();
+    }
 }
 
 void frmBio::MnuAboutBio_Click() {
-    GuardarBio();
-    MnuAbout_Click();
+    if (GuardarBio()) {
+        MnuAbout_Click();
+    }
 }
 
 void frmBio::MnuOpIcoBio_Click() {
-    GuardarBio();
-    MnuOpIco_Click();
+    if (GuardarBio()) {
+        MnuOpIco_Click();
+    }
 }
 
 void frmBio::Mnubye_Click() {

@@ -104,7 +104,10 @@ private:
     void readSecondProfile();
     void setBirthBars();
     void setStudyBars();
-    void GuardarBio();
+    // Writes the three birth data files; false when the window was unloaded while the user read
+    // that they could not be written.
+    bool GuardarBio();
+    bool tellBirthDataNotSaved();
     void GuardarPerfilIni(const QString& name);
     void AjustarDiasNacimiento();
     void AjustarDiasBio();
@@ -123,6 +126,7 @@ private:
     MonthTable nombresMes;
     MonthTable diasMes;
     bool switching = false;
+    bool avisoNoGuardado = false; // the birth data could not be saved, and the user was told
 };
 
 // "Time: 7:05": the hour as it is, the minute with two digits.

@@ -11,6 +11,7 @@
 #include "readings/ReadingsState.h"
 #include "readings/ResultLogMenu.h"
 #include "readings/ResultLogs.h"
+#include "runtime/Ansi.h"
 #include "runtime/Clock.h"
 #include "runtime/MessageBox.h"
 #include "runtime/ProgramFolder.h"
@@ -501,6 +502,15 @@ void Frmoracle::MnuEliSound_Click() {
         QFileDialog::getOpenFileName(this, QStringLiteral("Open file..."), runtime::programFolder(),
                                      QStringLiteral("Files mid (*.mid*)"));
     if (chosen.isEmpty()) {
+        return;
+    }
+    // The settings file holds Windows-1252 text: any other character would come back as "?",
+    // the path of no file.
+    const QString foreign = runtime::nonAnsiCharacters(chosen);
+    if (!foreign.isEmpty()) {
+        runtime::MsgBox(
+            QStringLiteral("The path of the midi file can not contain \"%1\".").arg(foreign),
+            runtime::vbExclamation, QStringLiteral("Error"));
         return;
     }
     readingsState().archivoMidi = chosen;

@@ -12,8 +12,9 @@ void showResults(const ResultLog& log) {
 }
 
 void deleteResults(const ResultLog& log) {
-    if (runtime::MsgBox(log.deleteQuestion, runtime::vbYesNo) == runtime::vbYes) {
-        emptyLog(log);
+    if (runtime::MsgBox(log.deleteQuestion, runtime::vbYesNo) == runtime::vbYes && !emptyLog(log)) {
+        runtime::MsgBox(QStringLiteral("The results could not be deleted."), runtime::vbExclamation,
+                        QStringLiteral("Error"));
     }
 }
 

@@ -90,11 +90,9 @@ void appendEntry(const ResultLog& log, const QStringList& entry) {
     }
 }
 
-void emptyLog(const ResultLog& log) {
+bool emptyLog(const ResultLog& log) {
     const QString path = logPath(log);
-    if (logsFolderExists(path)) {
-        runtime::writeLines(path, {QString()});
-    }
+    return !logsFolderExists(path) || runtime::overwriteLines(path, {QString()});
 }
 
 } // namespace readings

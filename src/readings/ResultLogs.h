@@ -47,7 +47,8 @@ QString logPath(const ResultLog& log);
 // Appends an entry. The "\logs\" folder is never created: without it the entry is lost, as is
 // any entry that cannot be written; the reading itself is complete either way.
 void appendEntry(const ResultLog& log, const QStringList& entry);
-// Empties the log: afterwards it holds one empty line. Failures are ignored.
-void emptyLog(const ResultLog& log);
+// Empties the log in place: afterwards it holds one empty line. False when a log stays with its
+// entries (without the "\logs\" folder there is none).
+bool emptyLog(const ResultLog& log);
 
 } // namespace readings

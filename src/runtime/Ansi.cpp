@@ -1,5 +1,7 @@
 #include "runtime/Ansi.h"
 
+#include <QList>
+
 #include <array>
 
 namespace runtime {
@@ -49,6 +51,19 @@ QByteArray toAnsi(const QString& text) {
         bytes.append(encodeChar(ch.unicode()));
     }
     return bytes;
+}
+
+QString nonAnsiCharacters(const QString& text) {
+    QString found;
+    for (const uint point : text.toUcs4()) {
+        const char32_t code = point;
+        const QString ch = QString::fromUcs4(&code, 1);
+        const bool stored = code <= 0xFFFF && encodeChar(static_cast<char16_t>(code)) != '?';
+        if (!stored && code != U'?' && !found.contains(ch)) {
+            found += ch;
+        }
+    }
+    return found;
 }
 
 QString ansiLower(const QString& text) {

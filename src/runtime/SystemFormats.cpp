@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -169,25 +170,38 @@ QString padded(long long n, int width) {
     return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
 }
 
-// |value| x 10^decimals as a whole number, rounded on the value's 15 significant decimal digits
-// (as it prints), halves away from zero, so 2.675 gives 268 with two decimals.
-long long scaledDecimal(double value, int decimals) {
+// One more than a whole number written in decimal digits ("199" gives "200", "" gives "1").
+QString plusOne(QString digits) {
+    qsizetype i = digits.size() - 1;
+    for (; i >= 0 && digits.at(i) == QLatin1Char('9'); --i) {
+        digits[i] = QLatin1Char('0');
+    }
+    if (i < 0) {
+        return QLatin1Char('1') + digits;
+    }
+    digits[i] = QChar(digits.at(i).unicode() + 1);
+    return digits;
+}
+
+// The digits of |value| x 10^decimals as a whole number, rounded on the value's 15 significant
+// decimal digits (as it prints), halves away from zero, so 2.675 gives "268" with two decimals.
+// Kept as text, so values beyond any integer type come out whole (zeros after 15 digits).
+QString scaledDigits(double value, int decimals) {
     const QString scientific = QString::number(std::fabs(value), 'e', kSignificantDigits - 1);
     const qsizetype e = scientific.indexOf(QLatin1Char('e'));
     const QString mantissa = scientific.left(e).remove(QLatin1Char('.'));
-    const int exponent = scientific.mid(e + 1).toInt();
-    const int kept = exponent + 1 + decimals;
+    const int kept = scientific.mid(e + 1).toInt() + 1 + decimals;
     if (kept < 0) {
-        return 0;
+        return QStringLiteral("0");
     }
-    long long scaled = 0;
-    for (int i = 0; i < kept; ++i) {
-        scaled = scaled * 10 + (i < mantissa.size() ? mantissa.at(i).digitValue() : 0);
-    }
+    QString digits = mantissa.left(kept).leftJustified(kept, QLatin1Char('0'));
     if (kept < mantissa.size() && mantissa.at(kept).digitValue() >= 5) {
-        ++scaled;
+        digits = plusOne(digits);
     }
-    return scaled;
+    while (digits.size() > 1 && digits.startsWith(QLatin1Char('0'))) {
+        digits.remove(0, 1);
+    }
+    return digits.isEmpty() ? QStringLiteral("0") : digits;
 }
 
 } // namespace
@@ -272,18 +286,23 @@ std::optional<DateValue> dateFromText(const QString& text, DateOrder order) {
 }
 
 QString formatNumber(double value, const QString& pattern) {
+    if (!std::isfinite(value)) {
+        return effectiveLocale().toString(value);
+    }
     const qsizetype point = pattern.indexOf(QLatin1Char('.'));
     const int decimals = point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
-    const long long scaled = scaledDecimal(value, decimals);
-    if (scaled == 0 && pattern.startsWith(QLatin1Char('#'))) {
+    const QString digits = scaledDigits(value, decimals);
+    const bool zero = digits == QLatin1String("0");
+    if (zero && pattern.startsWith(QLatin1Char('#'))) {
         return QString();
     }
-    const long long scale = static_cast<long long>(std::pow(10, decimals));
-    QString result = QString::number(scaled / scale);
+    const qsizetype wholeDigits = std::max<qsizetype>(digits.size() - decimals, 0);
+    QString result = wholeDigits > 0 ? digits.left(wholeDigits) : QStringLiteral("0");
     if (decimals > 0) {
-        result += effectiveLocale().decimalPoint() + padded(scaled % scale, decimals);
+        result += effectiveLocale().decimalPoint() +
+                  digits.mid(wholeDigits).rightJustified(decimals, QLatin1Char('0'));
     }
-    if (value < 0 && scaled != 0) {
+    if (value < 0 && !zero) {
         result.prepend(QLatin1Char('-'));
     }
     return result;

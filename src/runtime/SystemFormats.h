@@ -36,7 +36,8 @@ enum class DateOrder { Locale, DayFirst };
 std::optional<DateValue> dateFromText(const QString& text, DateOrder order = DateOrder::Locale);
 
 // Number patterns "0", "0.00", "0.0000000" (fixed decimals) and "###" (no leading zeros, the
-// empty text for 0); halves round away from zero; the locale's decimal separator.
+// empty text for 0); halves round away from zero; the locale's decimal separator. Every double
+// has a text: huge values in full digits, infinities and NaN as the locale writes them.
 QString formatNumber(double value, const QString& pattern);
 
 // Date patterns built of d, dd, ddd, dddd, m, mm, mmm, mmmm, yy, yyyy and literal text

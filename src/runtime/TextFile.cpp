@@ -42,6 +42,15 @@ bool writeLines(const QString& path, const QStringList& lines) {
     return file.commit();
 }
 
+bool overwriteLines(const QString& path, const QStringList& lines) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    const QByteArray bytes = joinLines(lines);
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
 bool appendLines(const QString& path, const QStringList& lines) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {

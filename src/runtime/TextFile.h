@@ -15,6 +15,9 @@ namespace runtime {
 std::optional<QStringList> readLines(const QString& path);
 // Replaces the file with the lines, atomically (a crash leaves the old file or the new one).
 bool writeLines(const QString& path, const QStringList& lines);
+// Writes the lines over the file from its start, in place: the file itself stays (with its
+// owner and rights), so this works where only the file, not its folder, may be written.
+bool overwriteLines(const QString& path, const QStringList& lines);
 // Appends the lines, creating the file when missing.
 bool appendLines(const QString& path, const QStringList& lines);
 

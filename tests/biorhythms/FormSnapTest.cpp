@@ -13,6 +13,7 @@
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 
 #include <QCoreApplication>
@@ -92,7 +93,7 @@ TEST_F(SnapshotTest, SnapshotOfTheBiorhythmsWindowIsSavedAsJpegAndOpened) {
     EXPECT_EQ(boxes[0].prompt,
               "The picture has been saved in the application folder as mysnap.jpg");
     EXPECT_EQ(boxes[0].style, runtime::vbInformation);
-    EXPECT_FALSE(jpegAtMessage) << "the message comes before the conversion";
+    EXPECT_TRUE(jpegAtMessage) << "the message tells what was written";
     EXPECT_FALSE(folder.exists("mysnap.bmp"));
     QImageReader reader(folder.file("mysnap.jpg"));
     EXPECT_EQ(reader.format(), "jpeg");
@@ -101,6 +102,24 @@ TEST_F(SnapshotTest, SnapshotOfTheBiorhythmsWindowIsSavedAsJpegAndOpened) {
     ASSERT_EQ(desktop.opened.size(), 1);
     EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(folder.file("mysnap.jpg")));
     EXPECT_FALSE(forms::Forms::instance().isLoaded(biorhythms::FormSnap::kName));
+}
+
+TEST_F(SnapshotTest, InAReadOnlyProgramFolderItSaysTheSnapshotWasNotSaved) {
+    folder.write("mysnap.jpg", "earlier");
+    frmBio& window = bio();
+    testing_support::ReadOnlyFolder readOnly(folder.path(), {"mysnap.jpg"});
+    if (!readOnly.holds()) {
+        GTEST_SKIP() << "this process writes through every permission";
+    }
+    window.CmdSnap_Click();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt,
+              "The picture could not be saved in the application folder as mysnap.jpg");
+    EXPECT_EQ(boxes[0].style, runtime::vbExclamation);
+    EXPECT_EQ(boxes[0].title, "Error");
+    EXPECT_EQ(folder.read("mysnap.jpg"), "earlier");
+    EXPECT_FALSE(folder.exists("mysnap.bmp"));
+    EXPECT_TRUE(desktop.opened.isEmpty()) << "the earlier snapshot is not shown as this one";
 }
 
 TEST_F(SnapshotTest, WithoutTheBiorhythmsWindowNothingIsSavedOrOpened) {

@@ -14,6 +14,7 @@
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
+#include "support/WindowFixtures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -330,6 +331,33 @@ TEST_F(FrmCompaTabTest, ExitTabOrCloseBoxUnloadsTheWindow) {
         EXPECT_EQ(forms::Forms::instance().findForm<FrmCompaTab>(), nullptr) << closeBox;
         EXPECT_FALSE(shell::shellState().perfilesAbierto) << closeBox;
     }
+}
+
+// Tabbing into the list makes Ana, the main profile, its current line; only a click or a key
+// that selects a line chooses it.
+TEST_F(FrmCompaTabTest, AListThatOnlyHasTheFocusChoosesNoProfile) {
+    settings("1", "");
+    const QByteArray profiles = folder.read("perfiles.txt");
+    FrmCompaTab* w = open();
+    ASSERT_NE(w, nullptr);
+    auto* list = control<QListWidget>(*w, "ListProfiles");
+    ASSERT_TRUE(testing_support::tabInto(list));
+    ASSERT_EQ(list->currentRow(), 0);
+    auto* tabs = control<QTabBar>(*w, "SSTab1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(FrmCompaTab::kTabGeneral).center());
+    ASSERT_EQ(tabs->currentIndex(), FrmCompaTab::kTabGeneral);
+    ASSERT_TRUE(testing_support::tabInto(list));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(FrmCompaTab::kTabActual).center());
+    EXPECT_TRUE(boxes.empty()) << boxes.front().prompt.toStdString();
+    EXPECT_FALSE(valuesShown(*w));
+    EXPECT_FALSE(ini().contains("Nombre secundario=Ana"));
+    EXPECT_EQ(folder.read("perfiles.txt"), profiles);
+
+    ASSERT_TRUE(testing_support::tabInto(list));
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->selectedItems().value(0)->text(), "Bea") << "a key that moves chooses";
+    EXPECT_TRUE(valuesShown(*w));
+    EXPECT_TRUE(ini().contains("Nombre secundario=Bea"));
 }
 
 TEST_F(FrmCompaTabTest, WithoutASavedChoiceTheTabsShowNoValues) {

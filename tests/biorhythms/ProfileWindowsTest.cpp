@@ -15,6 +15,7 @@
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
 #include "support/TempProgramFolder.h"
+#include "support/WindowFixtures.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -141,6 +143,41 @@ TEST_F(ProfileWindowsTest, SavingWithoutANameOrWithACommaWritesNothing) {
     EXPECT_EQ(combo()->count(), 0);
 }
 
+// "perfiles.txt" is Windows-1252: such a name would be stored as "?ukasz", a name in no line.
+TEST_F(ProfileWindowsTest, NamesOutsideTheFilesCharactersAreRefusedWherever) {
+    struct Case {
+        const char* name;
+        const char* prompt;
+    };
+    const Case cases[] = {{"Łukasz", "The name can not contain \"Ł\"."},
+                          {"Zoë 小林 林", "The name can not contain \"小林\"."},
+                          {"Ana 🙂", "The name can not contain \"🙂\"."}};
+    folder.write("perfiles.txt", "Eva,May/1/1990,0:0\r\n");
+    for (const Case& c : cases) {
+        boxes.clear();
+        save(QString::fromUtf8(c.name));
+        ASSERT_EQ(boxes.size(), 2U) << c.name;
+        EXPECT_EQ(boxes[1].prompt, QString::fromUtf8(c.prompt));
+        EXPECT_EQ(boxes[1].style, runtime::vbExclamation);
+        EXPECT_EQ(boxes[1].title, "Error");
+
+        FormMod& editor = openEditor(0);
+        control<QLineEdit>(editor, "TextName")->setText(QString::fromUtf8(c.name));
+        editor.CmdAcept_Click();
+        ASSERT_EQ(boxes.size(), 3U) << c.name;
+        EXPECT_EQ(boxes[2].prompt, QString::fromUtf8(c.prompt));
+        EXPECT_TRUE(forms::Forms::instance().isLoaded(FormMod::kName));
+        editor.CmdCancel_Click();
+        forms::Forms::instance().unload(FrmProfiles::kName);
+    }
+    EXPECT_EQ(profiles(), "Eva,May/1/1990,0:0\r\n");
+    EXPECT_EQ(combo()->count(), 1) << "Eva alone";
+    EXPECT_FALSE(folder.read("opciones.ini").contains("Perfil-Bio"));
+    save(QString::fromUtf8("Zoë Œuvre"));
+    EXPECT_EQ(profiles(), "Eva,May/1/1990,0:0\r\nZo\xeb \x8cuvre,March/5/1980,7:05\r\n")
+        << "every letter of Windows-1252 is stored as it is";
+}
+
 TEST_F(ProfileWindowsTest, ListShowsEveryLineAndBlocksTrayIconsWhileOpen) {
     folder.write("perfiles.txt", "Ana,March/5/1980,7:05\r\n\r\nbroken\r\n");
     FrmProfiles& list = openList();
@@ -178,6 +215,59 @@ TEST_F(ProfileWindowsTest, DeleteAndModifyWithNothingSelected) {
     EXPECT_EQ(boxes[0].style, runtime::vbExclamation);
     EXPECT_EQ(boxes[0].title, "ErrorInfo");
     EXPECT_FALSE(forms::Forms::instance().isLoaded(FormMod::kName));
+}
+
+// The list gets the focus as the user gives it; Qt then makes the first line current without
+// selecting it, and that is no choice.
+TEST_F(ProfileWindowsTest, AListThatOnlyHasTheFocusGivesNoLineToDeleteOrModify) {
+    const QByteArray file = "Ana,March/5/1980,7:5\r\nEva,May/1/1990,0:0\r\n";
+    folder.write("perfiles.txt", file);
+    FrmProfiles& list = openList();
+    QListWidget* lines = items(list);
+    ASSERT_TRUE(testing_support::tabInto(lines));
+    ASSERT_EQ(lines->currentRow(), 0);
+    ASSERT_TRUE(lines->selectedItems().isEmpty());
+    QTest::mouseClick(control<QPushButton>(list, "CmdBorrar"), Qt::LeftButton);
+    EXPECT_EQ(profiles(), file);
+    EXPECT_EQ(lines->count(), 2);
+    ASSERT_TRUE(testing_support::tabInto(lines));
+    QTest::mouseClick(control<QPushButton>(list, "CmdMod"), Qt::LeftButton);
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt, "You must choose a record");
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(FormMod::kName));
+    EXPECT_EQ(profiles(), file);
+
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
+                      lines->visualItemRect(lines->item(1)).center());
+    QTest::mouseClick(control<QPushButton>(list, "CmdBorrar"), Qt::LeftButton);
+    EXPECT_EQ(profiles(), "Ana,March/5/1980,7:5\r\n") << "a line the user clicked goes";
+}
+
+TEST_F(ProfileWindowsTest, ModifyOnALineThatCannotBeReadSaysSo) {
+    const char* damaged[] = {"broken",
+                             "Ana,March/5/1980",
+                             "Ana,Marzo/5/1980,7:05",
+                             "Ana,February/30/1980,7:05",
+                             "Ana,March/5/1980,25:00",
+                             "Ana,March/5/1980,7:05,extra",
+                             "Ana,March/5/1980/2,7:05",
+                             "Ana,March/5/99999,7:05"};
+    for (const char* line : damaged) {
+        boxes.clear();
+        const QByteArray file = QByteArray(line) + "\r\nEva,May/1/1990,0:0\r\n";
+        folder.write("perfiles.txt", file);
+        FrmProfiles& list = openList();
+        items(list)->setCurrentRow(0);
+        list.CmdMod_Click();
+        ASSERT_EQ(boxes.size(), 1U) << line;
+        EXPECT_EQ(boxes[0].prompt, QStringLiteral("This record can not be read: ") + line);
+        EXPECT_EQ(boxes[0].style, runtime::vbExclamation);
+        EXPECT_EQ(boxes[0].title, "ErrorInfo");
+        EXPECT_FALSE(forms::Forms::instance().isLoaded(FormMod::kName)) << line;
+        EXPECT_EQ(profiles(), file);
+        EXPECT_EQ(tempFiles(), 0);
+        forms::Forms::instance().unload(FrmProfiles::kName);
+    }
 }
 
 TEST_F(ProfileWindowsTest, WithoutATemporaryFolderNothingIsRewritten) {

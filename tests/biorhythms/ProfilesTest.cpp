@@ -44,10 +44,30 @@ TEST(ProfilesFile, RecordRoundTripsThroughTheParser) {
     EXPECT_EQ(profileRecord(*back), profileRecord(ana));
 }
 
-TEST(ProfilesFile, NamesWithACommaAreRefused) {
-    EXPECT_TRUE(validProfileName(QStringLiteral("Ana")));
-    EXPECT_TRUE(validProfileName(QStringLiteral("Ana / Luis")));
-    EXPECT_FALSE(validProfileName(QStringLiteral("Ana, Luis")));
+TEST(ProfilesFile, NamesWithACommaOrOutsideWindows1252AreRefused) {
+    for (const char* stored : {"Ana", "Ana / Luis", "José Œuvre €", "Who?", "\xc2\x81"}) {
+        EXPECT_FALSE(profileNameFault(QString::fromUtf8(stored))) << stored;
+    }
+    struct Case {
+        const char* name;
+        const char* fault;
+    };
+    const Case refused[] = {{"Ana, Luis", "The name can not contain a comma."},
+                            {"Łukasz Łoś", "The name can not contain \"Łś\"."},
+                            {"Ωmega, Ω", "The name can not contain a comma."}};
+    for (const Case& c : refused) {
+        EXPECT_EQ(profileNameFault(QString::fromUtf8(c.name)), QString::fromUtf8(c.fault));
+    }
+}
+
+TEST(ProfilesFile, TheEditorTakesWholeLinesOnly) {
+    for (const char* line : {"Ana,March/5/1980,7:05", "Ana,March/05/1980, 7:5", ",May/1/100,0:0"}) {
+        EXPECT_TRUE(editableProfileLine(QString::fromLatin1(line))) << line;
+    }
+    for (const char* line : {"", "Ana", "Ana,March/5/1980,7:05,", "Ana,March/5/1980,7",
+                             "Ana,March/5/99,7:05", "Ana,March/5/1980/1,7:05"}) {
+        EXPECT_FALSE(editableProfileLine(QString::fromLatin1(line))) << line;
+    }
 }
 
 TEST(MonthToNumber, ExactEnglishNamesOnly) {

@@ -17,6 +17,7 @@
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
 
@@ -492,6 +493,35 @@ TEST_F(frmBioTest, AlertsSaveTheBirthDataAndOfferTheStudyDate) {
     EXPECT_EQ(played("Url.wav"), 0);
     ASSERT_TRUE(shell::bioWindowStudyDate());
     EXPECT_EQ(*shell::bioWindowStudyDate(), makeDate(2016, 8, 3));
+}
+
+TEST_F(frmBioTest, BirthDataThatCannotBeSavedIsToldOncePerStay) {
+    forms::Forms::instance().registerFactory("FrmCartaDia",
+                                             [] { return new TargetWindow("FrmCartaDia"); });
+    frmBio& w = open();
+    testing_support::ReadOnlyFolder readOnly(folder.path(),
+                                             {"bio.dat", "horabio.dat", "biofinal.dat"});
+    if (!readOnly.holds()) {
+        GTEST_SKIP() << "this process writes through every permission";
+    }
+    bar(w, "vsbDayBirth")->setValue(20);
+    w.CmdAlert_Click();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt, "The birth data could not be saved in the application folder.");
+    EXPECT_EQ(boxes[0].style, runtime::vbExclamation);
+    EXPECT_EQ(boxes[0].title, "Error");
+    EXPECT_EQ(folder.read("bio.dat"), "15,6,1980\r\n");
+
+    w.CmdAlert_Click();
+    w.CommandOk_Click();
+    w.switchTo("FrmCartaDia");
+    EXPECT_EQ(boxes.size(), 1U) << "once in the same stay, leaving the window included";
+    auto* target = static_cast<TargetWindow*>(forms::Forms::instance().find("FrmCartaDia"));
+    ASSERT_NE(target, nullptr);
+    target->switchTo(frmBio::kName);
+    forms::Forms::instance().findForm<frmBio>()->CommandOk_Click();
+    EXPECT_EQ(boxes.size(), 2U) << "a new stay tells it again";
+    EXPECT_EQ(folder.read("horabio.dat"), "7,5\r\n");
 }
 
 TEST_F(frmBioTest, CompatibilityNeedsTwoProfiles) {

@@ -166,6 +166,19 @@ TEST_F(FrmNameTest, AVeryLongNameStillCountsInFull) {
     EXPECT_EQ(w.cartaNombres, (144000 - 1) % 22 + 1);
 }
 
+TEST_F(FrmNameTest, BoxesHaveNoLengthLimit) {
+    FrmName& w = open();
+    for (const char* name : kBoxes) {
+        QLineEdit* box = control(w, name);
+        box->setText(QString(40000, 'i'));
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_A);
+        EXPECT_EQ(box->text().size(), 40001) << name;
+    }
+    control<QPushButton>(w, "ARButtonAcep")->click();
+    EXPECT_EQ(w.cartaNombres, (4 * 360001 - 1) % 22 + 1);
+}
+
 TEST_F(FrmNameTest, EnterMovesToTheNextControlInTabOrder) {
     FrmName& w = open();
     w.activateWindow();

@@ -558,6 +558,23 @@ TEST_F(FrmoracleTest, ChoosingAMidiFileKeepsTheTuneThatPlays) {
     EXPECT_EQ(music.playing(), folder.file("own.mid"));
 }
 
+// The settings file is Windows-1252: the folder would be stored as "??" and the tune lost.
+TEST_F(FrmoracleTest, ATunePathOutsideTheSettingsCharactersIsRefused) {
+    const QString tune = folder.file(QString::fromUtf8("音楽/x.mid"));
+    folder.write(QString::fromUtf8("音楽/x.mid"), "MThd");
+    Frmoracle& w = open();
+    const QByteArray settingsBefore = folder.read("opciones.ini");
+    answerFileDialog(tune);
+    w.MnuEliSound_Click();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt,
+              QString::fromUtf8("The path of the midi file can not contain \"音楽\"."));
+    EXPECT_EQ(boxes[0].style, runtime::vbExclamation);
+    EXPECT_EQ(boxes[0].title, "Error");
+    EXPECT_EQ(readings::readingsState().archivoMidi, "");
+    EXPECT_EQ(folder.read("opciones.ini"), settingsBefore);
+}
+
 TEST_F(FrmoracleTest, StartMinimisedKeepsTheWindowInTheTray) {
     for (const QByteArray value : {"True", "Verdadero"}) {
         settings("Iniciar Minimizado=" + value + "\r\n");

@@ -9,6 +9,7 @@
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
 
@@ -234,6 +235,37 @@ TEST_F(FrmVelarcanaTest, SaveResultsFollowsItsSettingAndLogsEachAcceptedNumber) 
     EXPECT_TRUE(folder.read("opciones.ini").contains("LogResNumbers=no"));
     submit(w, "5");
     EXPECT_EQ(log().count("For the number"), 1);
+}
+
+// A logs folder the user cannot create files in: the log itself is emptied in place; a log
+// that cannot be written either is kept, and the user hears that it was not deleted.
+TEST_F(FrmVelarcanaTest, DeleteResultsInALogsFolderThatCannotBeWritten) {
+    struct Case {
+        bool logWritable;
+        QByteArray left;
+        int boxes;
+    };
+    const Case cases[] = {{true, "\r\n", 1}, {false, "old\r\n", 2}};
+    makeLogs();
+    frmVelarcana& w = open();
+    answer = runtime::vbYes;
+    for (const Case& c : cases) {
+        boxes.clear();
+        folder.write("logs/resNumbers.log", "old\r\n");
+        const QStringList files = c.logWritable ? QStringList() : QStringList{"resNumbers.log"};
+        testing_support::ReadOnlyFolder readOnly(folder.file("logs"), files);
+        if (!readOnly.holds()) {
+            GTEST_SKIP() << "this process writes through every permission";
+        }
+        item(w, "MnuDelResults")->trigger();
+        EXPECT_EQ(folder.read("logs/resNumbers.log"), c.left) << c.logWritable;
+        ASSERT_EQ(static_cast<int>(boxes.size()), c.boxes) << c.logWritable;
+        if (c.boxes == 2) {
+            EXPECT_EQ(boxes[1].prompt, "The results could not be deleted.");
+            EXPECT_EQ(boxes[1].style, runtime::vbExclamation);
+            EXPECT_EQ(boxes[1].title, "Error");
+        }
+    }
 }
 
 TEST_F(FrmVelarcanaTest, DeleteResultsAsksFirstAndShowResultsOpensTheLog) {

@@ -2,6 +2,8 @@
 #include "runtime/DateValue.h"
 #include "runtime/Numeric.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 using namespace runtime;
@@ -136,15 +138,32 @@ TEST_P(NumberPattern, Formats) {
     EXPECT_EQ(formatNumber(c.value, QString::fromLatin1(c.pattern)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, NumberPattern,
-                         testing::Values(NumberCase{59.996, "0.00", "60.00"},
-                                         NumberCase{-12.345, "0.00", "-12.35"},
-                                         NumberCase{2.675, "0.00", "2.68"},
-                                         NumberCase{-0.001, "0.00", "0.00"},
-                                         NumberCase{0.5, "0", "1"}, NumberCase{-2.5, "0", "-3"},
-                                         NumberCase{0.3, "###", ""}, NumberCase{99.6, "###", "100"},
-                                         NumberCase{45.678, "###", "46"},
-                                         NumberCase{2451544.5, "0.0000000", "2451544.5000000"}));
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, NumberPattern,
+    testing::Values(NumberCase{59.996, "0.00", "60.00"}, NumberCase{-12.345, "0.00", "-12.35"},
+                    NumberCase{2.675, "0.00", "2.68"}, NumberCase{-0.001, "0.00", "0.00"},
+                    NumberCase{0.5, "0", "1"}, NumberCase{-2.5, "0", "-3"},
+                    NumberCase{0.3, "###", ""}, NumberCase{99.6, "###", "100"},
+                    NumberCase{45.678, "###", "46"},
+                    NumberCase{2451544.5, "0.0000000", "2451544.5000000"},
+                    NumberCase{999.995, "0.00", "1000.00"}, NumberCase{0.005, "0.00", "0.01"},
+                    NumberCase{9.5e18, "0", "9500000000000000000"},
+                    NumberCase{-1.23456789012345678e25, "0.00", "-12345678901234600000000000.00"},
+                    NumberCase{1e-300, "###", ""}, NumberCase{-4e-310, "0.00", "0.00"}));
+
+// Beyond every integer type the digits still come out, 15 significant ones and then zeros;
+// infinities and NaN read as the locale writes them.
+TEST(NumberPattern, EveryDoubleHasAText) {
+    LocaleScope us("en_US");
+    const QString largest = formatNumber(std::numeric_limits<double>::max(), "0.00");
+    EXPECT_EQ(largest.size(), 309 + 3);
+    EXPECT_TRUE(largest.startsWith("179769313486232000")) << largest.toStdString();
+    EXPECT_TRUE(largest.endsWith("000.00"));
+    EXPECT_EQ(formatNumber(-std::numeric_limits<double>::max(), "###").size(), 310);
+    EXPECT_EQ(formatNumber(std::numeric_limits<double>::infinity(), "0.00"), "inf");
+    EXPECT_EQ(formatNumber(-std::numeric_limits<double>::infinity(), "###"), "-inf");
+    EXPECT_EQ(formatNumber(std::numeric_limits<double>::quiet_NaN(), "0"), "nan");
+}
 
 TEST(NumberPattern, UsesTheLocaleDecimalSeparator) {
     LocaleScope es("es_ES");

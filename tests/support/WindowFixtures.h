@@ -2,11 +2,13 @@
 
 #include "shell/ModuleForm.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QTest>
 
 namespace testing_support {
 
@@ -35,6 +37,21 @@ inline QByteArray pictureBytes(QColor colour, QSize size = QSize(24, 24), bool s
 inline QColor centreColour(const QLabel* label) {
     const QImage image = label->pixmap().toImage();
     return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+// Gives the control the focus the way the user does: its window is activated, and the Tab key
+// moves the focus along the tab order until it lands on the control. False when it never does.
+inline bool tabInto(QWidget* control) {
+    QWidget* window = control->window();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) {
+        return false;
+    }
+    for (int presses = 0; presses < 16 && QApplication::focusWidget() != control; ++presses) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
+    }
+    return QApplication::focusWidget() == control;
 }
 
 } // namespace testing_support

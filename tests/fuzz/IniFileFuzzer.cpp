@@ -1,0 +1,45 @@
+// "opciones.ini" as the user may leave it: every key reads as at most 254 characters without
+// blanks around, and a key written reads back while the others keep their values.
+
+#include "FuzzSupport.h"
+
+#include "platform/IniFile.h"
+
+#include <array>
+
+namespace {
+
+const std::array<const char*, 8> kKeys = {"Tirada",      "Módulo Inicial",    "Nivel Alertas",
+                                          "Perfil-Bio",  "Nombre secundario", "SongAmbient",
+                                          "LogResNames", "Velarcanacod_Left"};
+
+QString read(const QString& section, const char* key, const QString& file) {
+    const QString value =
+        platform::GetPrivateProfileString(section, QString::fromUtf8(key), QString(), file);
+    fuzzing::require(value.size() <= platform::kProfileValueMax, "a value is cut to 254");
+    fuzzing::require(value == value.trimmed(), "a value has no blanks around it");
+    return value;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QString file = fuzzing::writeProgramFile(QStringLiteral("opciones.ini"), data, size);
+    const QString opciones = QStringLiteral("opciones");
+    std::array<QString, kKeys.size()> before;
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        before[i] = read(opciones, kKeys[i], file);
+    }
+    read(QStringLiteral("Posición"), "Velarcanacod_Top", file);
+
+    const QString written = QStringLiteral("Zoë Œuvre");
+    fuzzing::require(
+        platform::WritePrivateProfileString(opciones, QStringLiteral("Hemisferio"), written, file),
+        "the settings file can be written");
+    fuzzing::require(read(opciones, "Hemisferio", file) == written, "a written key reads back");
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        fuzzing::require(read(opciones, kKeys[i], file) == before[i],
+                         "writing one key keeps the others");
+    }
+    return 0;
+}
