@@ -4,6 +4,7 @@
 #include "biorhythms/JpegEncoder.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "platform/ShellOpen.h"
 #include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
@@ -39,9 +40,14 @@ void FormSnap::Form_Load() {
     }
     PicSnap->setPixmap(QPixmap::fromImage(picture));
     const bool bitmapSaved = picture.save(bitmapPath, "BMP");
+    const forms::LoadGuard guard(this);
     runtime::MsgBox(
         QStringLiteral("The picture has been saved in the application folder as mysnap.jpg"),
         runtime::vbInformation);
+    if (!guard) {
+        QFile::remove(bitmapPath);
+        return;
+    }
     const QString jpegPath = runtime::programPath(QStringLiteral("\\mysnap.jpg"));
     const bool written = SaveJPG(picture, jpegPath, kQuality);
     if (QFile::exists(bitmapPath)) {

@@ -4,9 +4,9 @@
 #include "biorhythms/Profiles.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "forms/WindowFonts.h"
 #include "platform/TempFile.h"
-#include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
 #include "runtime/TextFile.h"
 #include "shell/Settings.h"
@@ -75,7 +75,10 @@ void FrmProfiles::deleteSelectedLine() {
         return;
     }
     setCursor(Qt::WaitCursor);
-    runtime::DoEvents();
+    if (!forms::DoEvents(this)) {
+        QFile::remove(*temp);
+        return;
+    }
     if (runtime::writeLines(*temp, *kept)) {
         replaceProfilesFile(*temp);
     }
@@ -90,7 +93,9 @@ void FrmProfiles::CmdMod_Click() {
                         QStringLiteral("ErrorInfo"));
         return;
     }
-    forms::Forms::instance().load(QString::fromLatin1(FormMod::kName))->Show();
+    if (forms::Form* editor = forms::Forms::instance().load(QString::fromLatin1(FormMod::kName))) {
+        editor->Show();
+    }
 }
 
 void FrmProfiles::CmdExit_Click() {

@@ -109,7 +109,8 @@ private:
     void AjustarDiasNacimiento();
     void AjustarDiasBio();
     void showHelpNotice();
-    void closeOpenNotice();
+    // False when this window was unloaded while the notice slid away.
+    bool closeOpenNotice();
     void showBirthTimeEditor(bool shown);
     void setDateBars(DateScroll* day, DateScroll* month, DateScroll* year, runtime::DateValue date);
     void stepBack();
@@ -123,6 +124,7 @@ private:
     MonthTable nombresMes;
     MonthTable diasMes;
     bool switching = false;
+    bool birthDataShown = false; // the load has put the three files into the controls
 };
 
 // "Time: 7:05": the hour as it is, the minute with two digits.
