@@ -151,7 +151,8 @@ bool Notif::slideTo(float stop) {
         const float gap = stop - m_top;
         m_top = std::abs(gap) <= 1.0F ? stop : m_top + (gap > 0 ? 1.0F : -1.0F);
         place();
-        if (!forms::DoEvents(this)) {
+        runtime::DoEvents();
+        if (!guard) {
             return false;
         }
         if (slideMs > 0 && ++stepsInFrame >= stepsPerFrame) {

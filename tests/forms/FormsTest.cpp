@@ -131,6 +131,7 @@ TEST_F(FormsTest, SettingTheWindowStateRunsResizeAtOnceEvenWhenHidden) {
 
 TEST_F(FormsTest, AGuardHoldsUntilItsLoadOfTheWindowEnds) {
     Probe* first = Forms::instance().get<Probe>();
+    EXPECT_NE(first->loadSerial(), 0U);
     const forms::LoadGuard guard(first);
     EXPECT_TRUE(guard);
     first->Hide();
@@ -145,7 +146,6 @@ TEST_F(FormsTest, AGuardHoldsUntilItsLoadOfTheWindowEnds) {
     const forms::LoadGuard again(second);
     EXPECT_TRUE(again);
     EXPECT_FALSE(guard) << "a new load under the same name is not the one it saw";
-    EXPECT_NE(first->loadSerial(), 0U);
 }
 
 TEST_F(FormsTest, EventsThatUnloadTheWindowStopItsCode) {
