@@ -1,8 +1,10 @@
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
+#include "runtime/EventLoop.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -168,4 +170,23 @@ TEST_F(FormsTest, AWindowUnloadedDuringItsOwnLoadIsNotHandedOut) {
     ASSERT_NE(next, nullptr) << "the next reference loads it anew";
     EXPECT_EQ(events, QStringList({"load", "went on"}));
     EXPECT_TRUE(next->isLoaded());
+}
+
+// Frames of a window unloaded by events run in a yield or a modal box may still be on the stack
+// (its own and Qt's): it is deleted only once the outermost of them has ended.
+TEST_F(FormsTest, AWindowUnloadedWhileEventsRunNestedLivesUntilTheyEnd) {
+    const QPointer<Probe> probe = Forms::instance().get<Probe>();
+    {
+        const runtime::NestedEvents box;
+        {
+            const runtime::NestedEvents yield;
+            probe->Unload();
+            deleteUnloaded();
+        }
+        deleteUnloaded();
+        EXPECT_FALSE(probe.isNull()) << "the box is still open";
+        EXPECT_FALSE(Forms::instance().isLoaded(Probe::kName));
+    }
+    deleteUnloaded();
+    EXPECT_TRUE(probe.isNull());
 }
