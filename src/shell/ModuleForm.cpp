@@ -173,7 +173,15 @@ void ModuleForm::switchTo(const QString& target, bool minimiseFirst) {
     // Minimising (a notice slides away), the target's load and its first activation let events
     // run; a switch or "Exit" chosen in them may unload either window.
     const forms::LoadGuard guard(this);
+    m_handingOver = true;
     ctxSysTray1->RemoveIconFromSystray();
+    // A switch back to a window that still waits for the load of this one: that window goes now
+    // and the target loads anew, with its icon.
+    auto* waiting = qobject_cast<ModuleForm*>(windows.find(target));
+    if (waiting && waiting->m_handingOver) {
+        waiting->switchingFlag() = true;
+        waiting->Unload();
+    }
     if (minimiseFirst) {
         setWindowStateCode(forms::vbMinimized);
         if (!guard) {

@@ -87,6 +87,7 @@ protected:
 
 private:
     bool m_switching = false;
+    bool m_handingOver = false; // its switch to another window has begun; its icon is gone
 };
 
 } // namespace shell

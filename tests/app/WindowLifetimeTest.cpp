@@ -158,6 +158,7 @@ TEST_F(WindowLifetimeTest, ASwitchOrExitFromTheTrayMenuWhileTheTargetComesUp) {
         {"Card of Day", "FrmCartaDia", "FrmCartaDia", "Numbers", "frmVelarcana"},
         {"Card of Day", "FrmCartaDia", "FrmCartaDia", "Exit", ""},
         {"Card of Day", "FrmCartaDia", "FrmCalendar", "Exit", ""},
+        {"Card of Day", "FrmCartaDia", "FrmCartaDia", "Another Day", "FrmCalendar"}, // and back
         {"Biorhythms", "frmBio", "frmBio", "Names", "FrmName"},
         {"Biorhythms", "frmBio", "frmBio", "Exit", ""},
         {"Oracle", "Frmoracle", "Frmoracle", "Numbers", "frmVelarcana"},
