@@ -19,8 +19,8 @@ bool startProgram() {
                         runtime::vbInformation);
         return false;
     }
-    forms::Forms::instance().get<shell::FrmTimer>();
-    return true;
+    // "Exit" chosen while the start window comes up ends the program before its event loop.
+    return forms::Forms::instance().get<shell::FrmTimer>() != nullptr;
 }
 
 } // namespace app

@@ -4,9 +4,9 @@
 #include "biorhythms/FrmProfiles.h"
 #include "biorhythms/Profiles.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "forms/WindowFonts.h"
 #include "platform/TempFile.h"
-#include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
 #include "runtime/TextFile.h"
 #include "ui_FormMod.h"
@@ -36,7 +36,13 @@ void FormMod::Form_Load() {
     }
     indiceSeleccionado = list->indiceSeleccionado;
     lineaSeleccionada = list->lineaSeleccionada;
-    if (stageOtherProfiles()) {
+    // Its boxes and its pause let events run: the editor may be gone afterwards.
+    const forms::LoadGuard guard(this);
+    const bool staged = stageOtherProfiles();
+    if (!guard) {
+        return;
+    }
+    if (staged) {
         showProfile();
     }
     unsetCursor();
@@ -60,8 +66,8 @@ bool FormMod::stageOtherProfiles() {
     }
     rutaTemporal = *temp;
     setCursor(Qt::WaitCursor);
-    runtime::DoEvents();
-    return runtime::writeLines(rutaTemporal, *others);
+    // Unloaded in the pause, the editor's unload has removed the temporary file.
+    return forms::DoEvents(this) && runtime::writeLines(rutaTemporal, *others);
 }
 
 // The list offers only lines whose every part the editor can show.

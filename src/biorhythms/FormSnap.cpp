@@ -4,6 +4,7 @@
 #include "biorhythms/JpegEncoder.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "platform/ShellOpen.h"
 #include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
@@ -57,8 +58,9 @@ void FormSnap::Form_Load() {
         runtime::MsgBox(kNotSaved, runtime::vbExclamation, QStringLiteral("Error"));
         return;
     }
+    const forms::LoadGuard guard(this);
     runtime::MsgBox(kSaved, runtime::vbInformation);
-    if (bitmapSaved) {
+    if (bitmapSaved && guard) {
         platform::ShellExecute(QUrl::fromLocalFile(jpegPath));
         runtime::DoEvents();
     }

@@ -5,6 +5,7 @@
 #include "biorhythms/Profiles.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "forms/WindowFonts.h"
 #include "runtime/Clock.h"
 #include "runtime/DateValue.h"
@@ -39,12 +40,13 @@ const std::array<QString, 4> kCycleCaptions = {
     QStringLiteral("Physical: "), QStringLiteral("Emotional: "), QStringLiteral("Intellectual: "),
     QStringLiteral("Intuition: ")};
 
-frmBio& biorhythmsWindow() {
+frmBio* biorhythmsWindow() {
     return forms::Forms::instance().get<frmBio>();
 }
 
 template <class T> T* bioControl(const char* name) {
-    return biorhythmsWindow().findChild<T*>(QString::fromLatin1(name));
+    const frmBio* bio = biorhythmsWindow();
+    return bio ? bio->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
 
 QString bioCaption(const char* name) {
@@ -180,8 +182,9 @@ void FrmCompaTab::styleControls() {
 
 // Over the middle of the Biorhythms window, which opened it.
 void FrmCompaTab::placeOverBiorhythms() {
-    const QWidget& opener = biorhythmsWindow();
-    move(opener.frameGeometry().center() - rect().center());
+    if (const QWidget* opener = biorhythmsWindow()) {
+        move(opener->frameGeometry().center() - rect().center());
+    }
 }
 
 void FrmCompaTab::Form_Load() {
@@ -202,9 +205,14 @@ void FrmCompaTab::Form_Load() {
     ui->SSTab1->setCurrentIndex(kTabActual);
     const QString nombreSecundario =
         shell::readOption(shell::LeerNombreSecundario, QStringLiteral("Nombre secundario"));
+    // Choosing the main profile as the second one is refused in a box, which lets events run.
+    const forms::LoadGuard guard(this);
     for (int row = 0; row < ui->ListProfiles->count(); ++row) {
         if (ui->ListProfiles->item(row)->text() == nombreSecundario) {
             ui->ListProfiles->setCurrentRow(row);
+            if (!guard) {
+                return;
+            }
         }
     }
     placeOverBiorhythms();
@@ -234,8 +242,11 @@ void FrmCompaTab::CheckPlot_Click() {
 void FrmCompaTab::ListProfiles_Click() {
     const QString chosen = chosenName();
     if (chosen == mainName()) {
+        const forms::LoadGuard guard(this);
         runtime::MsgBox(kSameProfile, runtime::vbExclamation, QStringLiteral("Error-Info"));
-        showValues(false);
+        if (guard) {
+            showValues(false);
+        }
         return;
     }
     BioState& b = bioState();
@@ -386,7 +397,9 @@ void FrmCompaTab::showSecondName(bool shown, const QString& name) {
 }
 
 void FrmCompaTab::redrawChart() {
-    biorhythmsWindow().mschart();
+    if (frmBio* bio = biorhythmsWindow()) {
+        bio->mschart();
+    }
 }
 
 void FrmCompaTab::tabChanged(int tab) {

@@ -4,9 +4,9 @@
 #include "biorhythms/Profiles.h"
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "forms/WindowFonts.h"
 #include "platform/TempFile.h"
-#include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
 #include "runtime/TextFile.h"
 #include "shell/Settings.h"
@@ -78,7 +78,10 @@ void FrmProfiles::deleteSelectedLine() {
         return;
     }
     setCursor(Qt::WaitCursor);
-    runtime::DoEvents();
+    if (!forms::DoEvents(this)) {
+        QFile::remove(*temp);
+        return;
+    }
     if (runtime::writeLines(*temp, *kept)) {
         replaceProfilesFile(*temp);
     }
@@ -98,7 +101,9 @@ void FrmProfiles::CmdMod_Click() {
                         runtime::vbExclamation, QStringLiteral("ErrorInfo"));
         return;
     }
-    forms::Forms::instance().load(QString::fromLatin1(FormMod::kName))->Show();
+    if (forms::Form* editor = forms::Forms::instance().load(QString::fromLatin1(FormMod::kName))) {
+        editor->Show();
+    }
 }
 
 void FrmProfiles::CmdExit_Click() {

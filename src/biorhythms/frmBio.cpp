@@ -6,10 +6,10 @@
 #include "biorhythms/FrmProfiles.h"
 #include "biorhythms/Profiles.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "forms/UiPictures.h"
 #include "forms/WindowFonts.h"
 #include "runtime/Clock.h"
-#include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
 #include "runtime/ProgramFolder.h"
 #include "runtime/SystemFormats.h"
@@ -227,9 +227,8 @@ void frmBio::connectControls() {
 }
 
 void frmBio::Form_Load() {
-    shell::ShellState& s = shell::shellState();
     BioState& b = bioState();
-    s.cargandoForm = true;
+    const Loading loading;
     b.fechaBioFijada = false;
     b.dibujarSecundario =
         shell::readOption(shell::LeerDibujarSecundario, QStringLiteral("Dibujar secundario")) ==
@@ -238,7 +237,12 @@ void frmBio::Form_Load() {
     addOwnTrayIcon();
     readModoSilencioso();
     readEstiloTooltips();
+    // Showing runs Form_Activate, whose help notice lets events run.
+    const forms::LoadGuard guard(this);
     showUnlessStartMinimised();
+    if (!guard) {
+        return;
+    }
     readBackgroundSound();
     switching = false;
     shell::setBioStudyDateSource([this] { return studyDate(); });
@@ -252,7 +256,7 @@ void frmBio::Form_Load() {
     setBirthBars();
     setStudyBars();
     CalcularBio();
-    s.cargandoForm = false;
+    birthDataShown = true;
 }
 
 void frmBio::readCountdown() {
@@ -342,7 +346,12 @@ void frmBio::setStudyBars() {
     ui->vsbDayBio->setValue(runtime::dayOf(today));
 }
 
+// Until the load has put the files into the controls (its help notice lets a click, a switch or
+// "Exit" run before that), the controls hold nothing of the user's: the files stay as they are.
 bool frmBio::GuardarBio() {
+    if (!birthDataShown) {
+        return true;
+    }
     BioState& b = bioState();
     b.mesNac = ui->vsbMonthBirth->value();
     b.diaNac = ui->vsbDayBirth->value();
@@ -366,9 +375,9 @@ bool frmBio::tellBirthDataNotSaved() {
         return true;
     }
     avisoNoGuardado = true;
-    const QPointer<frmBio> alive(this);
+    const forms::LoadGuard guard(this);
     runtime::MsgBox(kBirthDataNotSaved, runtime::vbExclamation, QStringLiteral("Error"));
-    return alive && alive->isLoaded();
+    return guard.holds();
 }
 
 void frmBio::Form_Activate() {
@@ -379,24 +388,32 @@ void frmBio::Form_Activate() {
     }
 }
 
-void frmBio::closeOpenNotice() {
+bool frmBio::closeOpenNotice() {
     shell::ShellState& s = shell::shellState();
     if (!s.notifVisible) {
-        return;
+        return true;
     }
-    forms::Forms& windows = forms::Forms::instance();
-    windows.get<shell::Notif>().SlideForm(shell::Notif::SlideOut);
-    runtime::DoEvents();
-    windows.unload(QString::fromLatin1(shell::Notif::kName));
+    const forms::LoadGuard guard(this);
+    shell::slideNoticeOut();
+    if (!guard || !forms::DoEvents(this)) {
+        return false;
+    }
+    forms::Forms::instance().unload(QString::fromLatin1(shell::Notif::kName));
     s.notifVisible = false;
+    return true;
 }
 
 void frmBio::showHelpNotice() {
-    closeOpenNotice();
+    if (!closeOpenNotice()) {
+        return;
+    }
     shell::shellState().textoNotif = kHelpNotice;
     bioState().avisoNacMostrado = true;
+    const forms::LoadGuard guard(this);
     shell::slideNoticeIn();
-    playUrl();
+    if (guard) {
+        playUrl();
+    }
 }
 
 void frmBio::CmdAlert_Click() {
@@ -408,7 +425,9 @@ void frmBio::CmdAlert_Click() {
         showHelpNotice();
         return;
     }
-    closeOpenNotice();
+    if (!closeOpenNotice()) {
+        return;
+    }
     if (auto* timer = forms::Forms::instance().findForm<shell::FrmTimer>()) {
         timer->alertasbio();
     }
@@ -452,8 +471,11 @@ void frmBio::showBirthTimeEditor(bool shown) {
 }
 
 void frmBio::XPButtonHora_Click() {
+    const forms::LoadGuard guard(this);
     runtime::MsgBox(kBirthTimeAdvice, runtime::vbInformation);
-    showBirthTimeEditor(true);
+    if (guard) {
+        showBirthTimeEditor(true);
+    }
 }
 
 void frmBio::CommandOk_Click() {
@@ -484,9 +506,10 @@ void frmBio::XPButtonEdit_Click() {
 
 // A profile is the birth data shown, under a name; the very same profile is not saved twice.
 void frmBio::XPButtonSave_Click() {
+    const forms::LoadGuard guard(this);
     const QString name = runtime::InputBox(QStringLiteral("Name for this profile:"),
                                            QStringLiteral("Profile"), QString());
-    if (name.isEmpty()) {
+    if (!guard || name.isEmpty()) {
         return;
     }
     if (const auto fault = profileNameFault(name)) {
@@ -582,10 +605,13 @@ void frmBio::Form_Resize() {
     }
     hideToTray();
     if (s.notifVisible) {
-        forms::Forms& windows = forms::Forms::instance();
-        windows.get<shell::Notif>().SlideForm(shell::Notif::SlideOut);
+        const forms::LoadGuard guard(this);
+        shell::slideNoticeOut();
+        if (!guard) {
+            return;
+        }
         s.notifVisible = false;
-        windows.unload(QString::fromLatin1(shell::Notif::kName));
+        forms::Forms::instance().unload(QString::fromLatin1(shell::Notif::kName));
     }
 }
 

@@ -112,7 +112,8 @@ private:
     void AjustarDiasNacimiento();
     void AjustarDiasBio();
     void showHelpNotice();
-    void closeOpenNotice();
+    // False when this window was unloaded while the notice slid away.
+    bool closeOpenNotice();
     void showBirthTimeEditor(bool shown);
     void setDateBars(DateScroll* day, DateScroll* month, DateScroll* year, runtime::DateValue date);
     void stepBack();
@@ -127,6 +128,7 @@ private:
     MonthTable diasMes;
     bool switching = false;
     bool avisoNoGuardado = false; // the birth data could not be saved, and the user was told
+    bool birthDataShown = false; // the load has put the three files into the controls
 };
 
 // "Time: 7:05": the hour as it is, the minute with two digits.

@@ -6,6 +6,11 @@
 #include <QEvent>
 
 namespace forms {
+namespace {
+
+quint64 lastLoadSerial = 0;
+
+} // namespace
 
 Form::Form(const QString& name, QWidget* parent) : QWidget(parent), m_name(name) {
     setObjectName(name);
@@ -20,6 +25,7 @@ void Form::Load() {
         return;
     }
     m_loaded = true;
+    m_loadSerial = ++lastLoadSerial;
     Forms::instance().added(this);
     Form_Load();
 }
@@ -70,7 +76,7 @@ bool Form::runUnload() {
     m_loaded = false;
     Forms::instance().removed(this);
     hide();
-    deleteLater();
+    Forms::instance().retire(this);
     return true;
 }
 

@@ -20,6 +20,8 @@ public:
 
     QString formName() const { return m_name; }
     bool isLoaded() const { return m_loaded; }
+    // Tells one load from another: a new number at every load, 0 before the first.
+    quint64 loadSerial() const { return m_loadSerial; }
 
     void Show();
     void Hide();
@@ -49,6 +51,7 @@ private:
     QString m_name;
     int m_state = vbNormal;
     bool m_loaded = false;
+    quint64 m_loadSerial = 0;
     bool m_applyingState = false;
 };
 

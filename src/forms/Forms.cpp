@@ -1,10 +1,18 @@
 #include "forms/Forms.h"
 
+#include "runtime/EventLoop.h"
+
+#include <utility>
+
 namespace forms {
 
 Forms& Forms::instance() {
     static Forms forms;
     return forms;
+}
+
+Forms::Forms() {
+    runtime::setAfterNestedEvents([this] { deleteRetired(); });
 }
 
 void Forms::registerFactory(const QString& name, Factory factory) {
@@ -32,9 +40,9 @@ Form* Forms::load(const QString& name) {
     if (factory == m_factories.end()) {
         return nullptr;
     }
-    Form* form = factory->second();
+    const QPointer<Form> form = factory->second();
     form->Load();
-    return form;
+    return form && form->isLoaded() ? form.data() : nullptr;
 }
 
 QList<Form*> Forms::loaded() const {
@@ -58,6 +66,7 @@ void Forms::reset() {
     for (Form* form : forms) {
         delete form;
     }
+    deleteRetired();
 }
 
 void Forms::added(Form* form) {
@@ -68,6 +77,23 @@ void Forms::added(Form* form) {
 
 void Forms::removed(Form* form) {
     m_loaded.removeAll(form);
+}
+
+void Forms::retire(Form* form) {
+    if (runtime::nestedEventsRunning()) {
+        m_retired.append(form);
+    } else {
+        form->deleteLater();
+    }
+}
+
+void Forms::deleteRetired() {
+    const QList<QPointer<Form>> retired = std::exchange(m_retired, {});
+    for (const QPointer<Form>& form : retired) {
+        if (form) {
+            form->deleteLater();
+        }
+    }
 }
 
 } // namespace forms

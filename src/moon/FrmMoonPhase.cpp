@@ -106,7 +106,6 @@ QString FrmMoonPhase::phaseDatesText() const {
 }
 
 void FrmMoonPhase::ShowMoonInfo() {
-    // The searches below let events run; take this redraw's values first.
     const runtime::DateValue at = dt;
     const double illumination = moonState().iluminacionLuna;
     const double age = MoonAge(at);

@@ -2,7 +2,6 @@
 
 #include "moon/MoonCalendar.h"
 #include "moon/PhaseTerms.h"
-#include "runtime/EventLoop.h"
 
 #include <algorithm>
 #include <array>
@@ -127,8 +126,9 @@ runtime::Long LunationOf(runtime::DateValue d) {
     const runtime::DateValue held = heldInRange(d);
     runtime::Long lunation = seedLunation(held);
     const double target = DateToJD(held) + kHalfSecond;
+    // One or two passes of a few microseconds: no pause for events, so no handler can run in
+    // the middle of a caller's moon computation.
     for (;;) {
-        runtime::DoEvents();
         if (PhaseJDE(lunation, kNewMoon) > target) {
             --lunation;
         } else if (PhaseJDE(lunation + 1, kNewMoon) <= target) {

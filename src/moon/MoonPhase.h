@@ -24,7 +24,7 @@ constexpr double kSynodicMonth = 29.530589;
 double PhaseJDE(runtime::Long lunation, runtime::Integer phase);
 
 // The lunation whose new moon lies at or before d (half a second of tolerance) and whose next
-// new moon lies after it. Lets pending events run in every pass of the search.
+// new moon lies after it. The search never lets events run.
 runtime::Long LunationOf(runtime::DateValue d);
 
 // Days since the new moon of LunationOf(d): 0 up to the length of the lunation.

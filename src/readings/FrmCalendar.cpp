@@ -243,11 +243,9 @@ runtime::Integer FrmCalendar::moonPictureOfHalfAngle(runtime::Long halfAngle) {
 }
 
 void FrmCalendar::moonOfDate(runtime::DateValue chosen) {
-    const unsigned reading = lecturas;
     const runtime::DateValue d = localNoon(chosen);
     moon::MoonCycle(d);
     const double illumination = moon::moonState().iluminacionLuna;
-    // The lunation searches let other clicks run; a newer reading then owns the display.
     const auto halfAngle =
         static_cast<runtime::Long>(runtime::roundHalfEven(moon::PhaseAngle(d) / 2.0));
     const QString percent = wholePercent(illumination * 100) + QLatin1Char('%');
@@ -262,9 +260,6 @@ void FrmCalendar::moonOfDate(runtime::DateValue chosen) {
         tip = QStringLiteral("Last Quarter");
     } else {
         tip = phaseText(d, halfAngle, illumination);
-    }
-    if (reading != lecturas) {
-        return;
     }
     ui->ImgLuna->setToolTip(tip);
     QImage box(ui->ImgLuna->size(), QImage::Format_ARGB32);

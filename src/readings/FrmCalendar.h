@@ -75,7 +75,7 @@ private:
     std::unique_ptr<Ui::FrmCalendar> ui;
     std::optional<runtime::DateValue> instanteCambio; // the boundary on the chosen day, UT
     QString textoEstacion;                            // the season that begins, or ""
-    unsigned lecturas = 0;                            // readings started, to drop stale ones
+    unsigned lecturas = 0;                            // readings done since the load
 };
 
 } // namespace readings

@@ -4,6 +4,7 @@
 #include "biorhythms/BioState.h"
 #include "biorhythms/BirthData.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "forms/UiPictures.h"
 #include "forms/WindowFonts.h"
 #include "moon/FrmMoonPhase.h"
@@ -23,7 +24,6 @@
 #include "readings/SignPeriods.h"
 #include "readings/SignTexts.h"
 #include "runtime/Clock.h"
-#include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
 #include "runtime/ProgramFolder.h"
 #include "runtime/SystemFormats.h"
@@ -157,7 +157,7 @@ FrmCartaDia::FrmCartaDia()
       MnuOracul(addGoToItem(QStringLiteral("MnuOracul"), QStringLiteral("Oracle"), kFrmoracle)),
       MnuNum(addGoToItem(QStringLiteral("MnuNum"), QStringLiteral("Numbers"), kFrmVelarcana)),
       MnuOtro(addGoToItem(QStringLiteral("MnuOtro"), QStringLiteral("Another Day"), kFrmCalendar)),
-      ui(std::make_unique<Ui::FrmCartaDia>()), popUpDay(runtime::Today()) {
+      ui(std::make_unique<Ui::FrmCartaDia>()) {
     ui->setupUi(this);
     setFixedSize(size());
     styleControls();
@@ -238,8 +238,10 @@ bool& FrmCartaDia::switchingFlag() {
 
 void FrmCartaDia::Form_Load() {
     shell::ShellState& s = shell::shellState();
-    s.cargandoForm = true;
-    applyStoredRectangle();
+    const Loading loading;
+    if (!applyStoredRectangle()) {
+        return;
+    }
     readDesactivarTooltips();
     if (!s.recargaCartaDia) {
         addOwnTrayIcon();
@@ -257,6 +259,8 @@ void FrmCartaDia::Form_Load() {
         setWindowStateCode(forms::vbNormal);
         Show();
     } else {
+        // Coming up anew it shows today already: today's pop-up would only hide it again.
+        readingsState().popUpDay = runtime::Today();
         s.cambioModulo = false;
         LeerIniMinimizado();
         if (minimizado) {
@@ -270,10 +274,10 @@ void FrmCartaDia::Form_Load() {
     if (!biorhythms::bioState().birthDateSet()) {
         showWelcomeNotice();
     }
-    s.cargandoForm = false;
 }
 
-void FrmCartaDia::applyStoredRectangle() {
+// False when the window was unloaded in the pause that lets the move settle.
+bool FrmCartaDia::applyStoredRectangle() {
     std::array<int, 4> twips{};
     for (std::size_t i = 0; i < kRectangleKeys.size(); ++i) {
         const QString text =
@@ -281,23 +285,23 @@ void FrmCartaDia::applyStoredRectangle() {
         // Beyond the 16-bit range the rectangle is not trusted at all.
         const auto value = runtime::toInteger(runtime::numericValue(text).value_or(0.0));
         if (!value) {
-            return;
+            return true;
         }
         twips[i] = *value;
     }
     if (std::all_of(twips.begin(), twips.end(), [](int value) { return value == 0; })) {
-        return;
+        return true;
     }
     const QRect rect(platform::twipsToPixels(QPoint(twips[0], twips[1])),
                      QSize(static_cast<int>(std::lround(twips[2] / platform::twipsPerPixelX())),
                            static_cast<int>(std::lround(twips[3] / platform::twipsPerPixelY()))));
     // A rectangle off every screen (a screen since removed) would put the window out of reach.
     if (!onSomeScreen(rect)) {
-        return;
+        return true;
     }
     move(rect.topLeft());
     resize(rect.size());
-    runtime::DoEvents();
+    return forms::DoEvents(this);
 }
 
 void FrmCartaDia::storeRectangle() {
@@ -337,7 +341,11 @@ void FrmCartaDia::showWelcomeNotice() {
     s.textoNotif = kWelcome;
     // A welcome notice that is still up stays; asking it to slide again would take it away.
     if (!s.notifVisible) {
+        const forms::LoadGuard guard(this);
         shell::slideNoticeIn();
+        if (!guard) {
+            return;
+        }
     }
     if (s.notifVisible) {
         QString sound = QStringLiteral("Url.wav");
@@ -477,15 +485,20 @@ void FrmCartaDia::ImgLuna_MouseMove() {
     if (moonHoverCount == kHoverMoves || ++moonHoverCount < kHoverMoves) {
         return;
     }
-    auto& detail = forms::Forms::instance().get<moon::FrmMoonPhase>();
+    auto* detail = forms::Forms::instance().get<moon::FrmMoonPhase>();
+    if (!detail) {
+        return;
+    }
     const QPoint beside(x() - ui->ImgLuna->width(),
-                        y() + static_cast<int>(std::lround(kMoonDetailDrop * detail.height())));
-    detail.move(keptOnScreen(beside, detail.size()));
-    detail.show(); // beside this window, without taking the focus from it
+                        y() + static_cast<int>(std::lround(kMoonDetailDrop * detail->height())));
+    detail->move(keptOnScreen(beside, detail->size()));
+    detail->show(); // beside this window, without taking the focus from it
 }
 
 void FrmCartaDia::ImgLuna_Click() {
-    forms::Forms::instance().get<moon::FrmMoonPhase>().LabelDetall_Click();
+    if (auto* detail = forms::Forms::instance().get<moon::FrmMoonPhase>()) {
+        detail->LabelDetall_Click();
+    }
 }
 
 void FrmCartaDia::unloadMoonDetail() {
@@ -502,37 +515,52 @@ void FrmCartaDia::krono_Timer() {
     popUpAtMidnight();
 }
 
-// The first tick of a new day from 0:00:01 on brings the window up with a trumpet, whatever
-// the locale's time format and even when a tick skipped that second; 29 seconds later it goes
-// back into the tray.
+// The first tick of a new day's first minute (0:00:01 to 0:00:59 on the clock) brings the window
+// up with a trumpet, whatever the locale's time format and even when a tick skipped a second; a
+// day whose first minute passed without a tick (the machine asleep) has no pop-up. 29 seconds
+// later the window goes back into the tray.
 void FrmCartaDia::popUpAtMidnight() {
     shell::ShellState& s = shell::shellState();
+    ReadingsState& r = readingsState();
     const runtime::DateValue now = runtime::Now();
-    if (poppedUpAt) {
-        const long long shownFor = secondsBetween(*poppedUpAt, now);
+    if (r.poppedUpAt) {
+        const long long shownFor = secondsBetween(*r.poppedUpAt, now);
         if (shownFor >= kPopUpForSeconds || shownFor < 0) {
-            poppedUpAt.reset();
+            r.poppedUpAt.reset();
             if (s.recargaCartaDia) {
                 hideToTray();
                 s.recargaCartaDia = false;
             }
         }
     }
-    const runtime::DateValue today = runtime::datePart(now);
-    const double secondOfDay = std::round(runtime::timePart(now) * runtime::kSecondsPerDay);
-    if (today == popUpDay || secondOfDay < kPopUpAfterSeconds) {
+    const runtime::DateParts clock = runtime::splitDate(now);
+    const runtime::DateValue today = runtime::makeDate(clock.year, clock.month, clock.day);
+    const bool firstMinute = clock.hour == 0 && clock.minute == 0 &&
+                             clock.second >= kPopUpFromSecond && clock.second <= kPopUpToSecond;
+    if (today == r.popUpDay || !firstMinute) {
         return;
     }
-    popUpDay = today;
+    r.popUpDay = today;
     if (s.muteCod != kNoMuted) {
         return;
     }
     s.recargaCartaDia = true;
+    const forms::LoadGuard guard(this);
     Form_Load();
+    if (!guard) {
+        return;
+    }
     platform::setTopmost(this, true);
     QString sound = QStringLiteral("Trumpet.wav");
     shell::tocarSonido(sound);
-    poppedUpAt = now;
+    r.poppedUpAt = now;
+}
+
+// A window that really unloads takes its pop-up with it: the next load is a normal one, with
+// its tray icon.
+void FrmCartaDia::endPopUp() {
+    shell::shellState().recargaCartaDia = false;
+    readingsState().poppedUpAt.reset();
 }
 
 void FrmCartaDia::TimerPlus_Timer() {
@@ -562,8 +590,11 @@ void FrmCartaDia::ImgCartadia_Click() {
 void FrmCartaDia::PictActualize_Click() {
     shell::ShellState& s = shell::shellState();
     s.recargaCartaDia = true;
+    const forms::LoadGuard guard(this);
     Form_Load();
-    s.recargaCartaDia = false;
+    if (guard) {
+        s.recargaCartaDia = false;
+    }
 }
 
 void FrmCartaDia::CmdSalir_Click() {
@@ -617,19 +648,26 @@ void FrmCartaDia::Form_Resize() {
     }
     hideToTray();
     if (s.notifVisible) {
-        forms::Forms& windows = forms::Forms::instance();
-        windows.get<shell::Notif>().SlideForm(shell::Notif::SlideOut);
+        const forms::LoadGuard guard(this);
+        shell::slideNoticeOut();
+        if (!guard) {
+            return;
+        }
         s.notifVisible = false;
-        runtime::DoEvents();
-        windows.unload(QString::fromLatin1(shell::Notif::kName));
+        if (forms::DoEvents(this)) {
+            forms::Forms::instance().unload(QString::fromLatin1(shell::Notif::kName));
+        }
     }
 }
 
 void FrmCartaDia::Form_Unload(int& cancel) {
     const bool unloading = switchingFlag();
     ModuleForm::Form_Unload(cancel);
-    if (unloading && windowStateCode() == forms::vbNormal) {
-        storeRectangle();
+    if (unloading) {
+        endPopUp();
+        if (windowStateCode() == forms::vbNormal) {
+            storeRectangle();
+        }
     }
     unloadMoonDetail();
 }

@@ -34,8 +34,9 @@ public:
     static constexpr int kMoonRefreshMinutes = 60;
     static constexpr int kSignRefreshMinutes = 60;
     static constexpr int kHoverMoves = 5;          // pointer moves before a hover shows
-    static constexpr int kPopUpAfterSeconds = 1;   // the midnight pop-up, from 0:00:01 on
-    static constexpr int kPopUpForSeconds = 29;    // and hidden again at 0:00:30
+    static constexpr int kPopUpFromSecond = 1;     // the midnight pop-up: from 0:00:01
+    static constexpr int kPopUpToSecond = 59;      // to 0:00:59 of a new day
+    static constexpr int kPopUpForSeconds = 29;    // and hidden again 29 seconds later
     static constexpr double kMoonDetailDrop = 1.7; // the detail window's heights below the top
 
     FrmCartaDia();
@@ -91,7 +92,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void applyStoredRectangle();
+    bool applyStoredRectangle();
     void storeRectangle();
     void readOwnSettings();
     void showDate();
@@ -102,6 +103,7 @@ private:
     bool MouseSobreZod() const;
     void showSignPeriod(const SignPeriod& period);
     void popUpAtMidnight();
+    void endPopUp();
     void unloadMoonDetail();
     void styleControls();
     void connectControls();
@@ -111,10 +113,8 @@ private:
     QString textoEstacion;                        // the season that begins with it, or ""
     int zodHoverCount = 0;
     int moonHoverCount = 0;
-    int moonCount = 0;                            // minutes since the moon picture was last loaded
-    int signCount = 0;                            // minutes since the sign was last shown
-    runtime::DateValue popUpDay = 0.0;            // the day whose midnight pop-up is done
-    std::optional<runtime::DateValue> poppedUpAt; // when the pop-up showed the window
+    int moonCount = 0; // minutes since the moon picture was last loaded
+    int signCount = 0; // minutes since the sign was last shown
 };
 
 } // namespace readings

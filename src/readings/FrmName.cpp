@@ -1,5 +1,6 @@
 #include "readings/FrmName.h"
 
+#include "forms/LoadGuard.h"
 #include "forms/WindowFonts.h"
 #include "readings/CardRules.h"
 #include "readings/LetterValues.h"
@@ -133,8 +134,11 @@ void FrmName::loadModule() {
 void FrmName::sumaNombres(QString& nombre) {
     const std::optional<runtime::Long> sum = nameLetterSum(nombre);
     if (!sum) {
+        const forms::LoadGuard guard(this);
         runtime::MsgBox(onlyLettersMessage(), runtime::vbExclamation, QStringLiteral("Info"));
-        sumaNombre = 0;
+        if (guard) {
+            sumaNombre = 0;
+        }
         return;
     }
     nombre = runtime::ansiLower(nombre);
@@ -145,9 +149,14 @@ void FrmName::ARButtonAcep_Click() {
     const NameBoxes names = {ui->Text1nom->text(), ui->Text2nom->text(), ui->Text1ape->text(),
                              ui->Text2ape->text()};
     long long total = 0;
+    // A name with other characters than letters is told in a box, which lets events run.
+    const forms::LoadGuard guard(this);
     for (const QString& name : names) {
         QString copy = name;
         sumaNombres(copy);
+        if (!guard) {
+            return;
+        }
         total += sumaNombre;
     }
     cartaNombres = reduceTotal(total);
@@ -211,7 +220,7 @@ void FrmName::MnuRecResults_Click(bool checked) {
 }
 
 void FrmName::MnuDelResults_Click() {
-    deleteResults(kNamesLog);
+    deleteResults(kNamesLog, *this);
 }
 
 bool FrmName::eventFilter(QObject* watched, QEvent* event) {

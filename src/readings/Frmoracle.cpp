@@ -1,5 +1,6 @@
 #include "readings/Frmoracle.h"
 
+#include "forms/LoadGuard.h"
 #include "forms/UiPictures.h"
 #include "forms/WindowFonts.h"
 #include "platform/IniFile.h"
@@ -13,6 +14,7 @@
 #include "readings/ResultLogs.h"
 #include "runtime/Ansi.h"
 #include "runtime/Clock.h"
+#include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
 #include "runtime/ProgramFolder.h"
 #include "runtime/SystemFormats.h"
@@ -59,6 +61,14 @@ const QString kLook = QStringLiteral(
 // A data folder under the program folder, left out at the root of the file system.
 QString dataFolder(const QString& folder) {
     return runtime::programFolderIsRoot() ? QString() : folder;
+}
+
+// The dialog's own loop lets events run.
+QString chooseMidiFile(QWidget* parent) {
+    const runtime::NestedEvents modal;
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open file..."),
+                                        runtime::programFolder(),
+                                        QStringLiteral("Files mid (*.mid*)"));
 }
 
 void setDateOf(QCalendarWidget* view, runtime::DateValue fecha) {
@@ -214,14 +224,15 @@ bool Frmoracle::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Frmoracle::Form_Load() {
-    shell::ShellState& s = shell::shellState();
-    s.cargandoForm = true;
+    const Loading loading;
     readDesactivarTooltips();
     addOwnTrayIcon();
     readModoSilencioso();
     readEstiloTooltips();
     TimerMidi->stop();
-    startMusicAtLoad();
+    if (!startMusicAtLoad()) {
+        return;
+    }
     readBackgroundSound();
     LeerTirada();
     showUnlessStartMinimised();
@@ -230,7 +241,6 @@ void Frmoracle::Form_Load() {
     showReadingDate(fechaLectura);
     calendarioUsado = false;
     MnuRegResult->setChecked(saveResultsOn(kOracleLog));
-    s.cargandoForm = false;
 }
 
 void Frmoracle::Form_Unload(int& cancel) {
@@ -408,6 +418,13 @@ void Frmoracle::XPButton1_Click() {
 }
 
 void Frmoracle::MonthView1_DateClick(QDate picked) {
+    // A view opened before the first Read may still be open: the reading's date stays.
+    if (lecturaIniciada) {
+        setDateOf(ui->MonthView1, fechaLectura);
+        ui->MonthView1->hide();
+        runtime::MsgBox(kDateLocked, runtime::vbExclamation, QStringLiteral("Warning"));
+        return;
+    }
     fechaLectura = runtime::fromQDate(picked);
     setDateOf(ui->MonthView1, fechaLectura);
     calendarioUsado = true;
@@ -465,18 +482,25 @@ void Frmoracle::showSoundSwitch(bool on) {
     ui->ImageSoundMidOff->setVisible(!on);
 }
 
-void Frmoracle::startMusicAtLoad() {
+MusicPause Frmoracle::musicPause() {
+    return [this] { return forms::DoEvents(this); };
+}
+
+bool Frmoracle::startMusicAtLoad() {
     TimerMidi->stop();
     const QString soundAmbient =
         shell::LeerValorIni(shell::kSeccionOpciones, kSoundAmbientKey, shell::settingsFile());
     if (!musicIsOn(soundAmbient)) {
         showSoundSwitch(false);
-        return;
+        return true;
     }
     tuneStarted = tuneToPlay(
         shell::LeerValorIni(shell::kSeccionOpciones, kSongAmbientKey, shell::settingsFile()));
-    tocarMidi(tuneStarted, *TimerMidi);
+    if (!tocarMidi(tuneStarted, *TimerMidi, musicPause())) {
+        return false;
+    }
     showSoundSwitch(true);
+    return true;
 }
 
 void Frmoracle::ImageSoundMidOn_Click() {
@@ -488,7 +512,9 @@ void Frmoracle::ImageSoundMidOn_Click() {
 void Frmoracle::ImageSoundMidOff_Click() {
     tuneStarted = tuneToPlay(
         shell::LeerValorIni(shell::kSeccionOpciones, kSongAmbientKey, shell::settingsFile()));
-    tocarMidi(tuneStarted, *TimerMidi);
+    if (!tocarMidi(tuneStarted, *TimerMidi, musicPause())) {
+        return;
+    }
     showSoundSwitch(true);
     shell::EscribirIni(shell::kSeccionOpciones, kSoundAmbientKey, kMusicOn, shell::settingsFile());
 }
@@ -498,10 +524,9 @@ void Frmoracle::TimerMidi_Timer() {
 }
 
 void Frmoracle::MnuEliSound_Click() {
-    const QString chosen =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open file..."), runtime::programFolder(),
-                                     QStringLiteral("Files mid (*.mid*)"));
-    if (chosen.isEmpty()) {
+    const forms::LoadGuard guard(this);
+    const QString chosen = chooseMidiFile(this);
+    if (!guard || chosen.isEmpty()) {
         return;
     }
     // The settings file holds Windows-1252 text: any other character would come back as "?",
@@ -528,7 +553,7 @@ void Frmoracle::MnuRegResult_Click() {
 }
 
 void Frmoracle::MnuDelResults_Click() {
-    deleteResults(kOracleLog);
+    deleteResults(kOracleLog, *this);
 }
 
 void Frmoracle::Mnucont_Click() {

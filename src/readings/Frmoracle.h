@@ -1,5 +1,6 @@
 #pragma once
 
+#include "readings/OracleMusic.h"
 #include "readings/OracleReadings.h"
 #include "runtime/DateValue.h"
 #include "runtime/Numeric.h"
@@ -125,7 +126,9 @@ private:
     void paintCard(QLabel* box, const QString& path, bool reversed);
     void showBack(QLabel* box, const QString& file);
     QString LeerTirada();
-    void startMusicAtLoad();
+    // False when the window was unloaded while the tune started.
+    bool startMusicAtLoad();
+    MusicPause musicPause();
     void showSoundSwitch(bool on);
     void showReadingDate(runtime::DateValue fecha);
     QString readingDateText() const;

@@ -2,7 +2,6 @@
 
 #include "platform/Music.h"
 #include "readings/ReadingsState.h"
-#include "runtime/EventLoop.h"
 #include "runtime/ProgramFolder.h"
 
 #include <QTimer>
@@ -24,7 +23,7 @@ QString tuneToPlay(const QString& songAmbient) {
     return songAmbient.isEmpty() ? runtime::programFolder() + kDefaultTune : songAmbient;
 }
 
-void tocarMidi(const QString& tunePath, QTimer& timerMidi) {
+bool tocarMidi(const QString& tunePath, QTimer& timerMidi, const MusicPause& pause) {
     ReadingsState& r = readingsState();
     platform::MusicPlayer& player = platform::musicPlayer();
     if (r.midiId != 0) {
@@ -32,10 +31,17 @@ void tocarMidi(const QString& tunePath, QTimer& timerMidi) {
         r.midiId = 0;
     }
     const platform::MciDeviceId id = player.open(tunePath);
-    runtime::DoEvents();
+    if (!pause()) {
+        // The window's unload stopped the music before this tune was known to it.
+        if (id != 0) {
+            player.close(id);
+        }
+        return false;
+    }
     r.midiId = static_cast<runtime::Long>(id);
     player.play(id);
     timerMidi.start();
+    return true;
 }
 
 void pararMidi(QTimer& timerMidi) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QTimer;
 
 namespace readings {
@@ -18,9 +20,14 @@ bool musicIsOn(const QString& soundAmbient);
 // The tune to play: "SongAmbient" when set, else the program folder's "\ambiente.mid".
 QString tuneToPlay(const QString& songAmbient);
 
+// Lets pending events run on behalf of the window that plays the music; false when that window
+// was unloaded in them.
+using MusicPause = std::function<bool()>;
+
 // Plays the tune from its start, closing the one open before, and switches on the timer that
-// restarts it at its end. Pending events run between opening the tune and playing it.
-void tocarMidi(const QString& tunePath, QTimer& timerMidi);
+// restarts it at its end. Between opening the tune and playing it comes the pause: when the
+// window went in it, the tune just opened is closed again, nothing plays and the answer is false.
+bool tocarMidi(const QString& tunePath, QTimer& timerMidi, const MusicPause& pause);
 // Stops all music ("close all") and the restart timer.
 void pararMidi(QTimer& timerMidi);
 // The restart timer's tick: a tune that reached its end plays again from its start.

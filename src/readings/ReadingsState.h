@@ -1,8 +1,11 @@
 #pragma once
 
+#include "runtime/DateValue.h"
 #include "runtime/Numeric.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace readings {
 
@@ -17,6 +20,11 @@ struct ReadingsState {
     // last chosen in its file dialog.
     runtime::Long midiId = 0;
     QString archivoMidi;
+    // The Card of the Day window's midnight pop-up, kept here so that every load of that window
+    // sees it: the day whose pop-up is done, and when the pop-up showed the window (none while no
+    // pop-up is up).
+    runtime::DateValue popUpDay = 0.0;
+    std::optional<runtime::DateValue> poppedUpAt;
 };
 
 ReadingsState& readingsState();

@@ -1,5 +1,6 @@
 #include "readings/frmVelarcana.h"
 
+#include "forms/LoadGuard.h"
 #include "forms/WindowFonts.h"
 #include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
@@ -121,8 +122,11 @@ void frmVelarcana::loadModule() {
 runtime::Integer frmVelarcana::SumarUnidades(QString& s) {
     shell::ShellState& state = shell::shellState();
     if (!runtime::isNumeric(ui->text1->text())) {
+        const forms::LoadGuard guard(this);
         runtime::MsgBox(kOnlyNumbers, runtime::vbExclamation, QStringLiteral("Info"));
-        ui->text1->setText(QString());
+        if (guard) {
+            ui->text1->setText(QString());
+        }
         return 0;
     }
     const runtime::Integer sum = runtime::toInteger(digitSum(s)).value_or(0);
@@ -188,7 +192,7 @@ void frmVelarcana::MnuRegResult_Click(bool checked) {
 }
 
 void frmVelarcana::MnuDelResults_Click() {
-    deleteResults(kNumbersLog);
+    deleteResults(kNumbersLog, *this);
 }
 
 bool frmVelarcana::eventFilter(QObject* watched, QEvent* event) {

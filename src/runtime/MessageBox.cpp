@@ -1,5 +1,7 @@
 #include "runtime/MessageBox.h"
 
+#include "runtime/EventLoop.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -51,6 +53,7 @@ void setDialogParent(QWidget* parent) {
 }
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
+    const NestedEvents modal;
     if (script()) {
         QString unused;
         return script()({prompt, style, title, QString(), false}, unused);
@@ -79,6 +82,7 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
 }
 
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    const NestedEvents modal;
     if (script()) {
         QString typed;
         script()({prompt, 0, title, defaultText, true}, typed);

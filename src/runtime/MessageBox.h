@@ -22,7 +22,8 @@ enum MsgBoxStyle {
 enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 // A message box: the text, the style codes and a title (the program's name when empty).
-// Returns the answer. Blocks until answered, unless a script answers it.
+// Returns the answer. Blocks until answered, unless a script answers it; events run meanwhile
+// (see NestedEvents).
 int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
 
 // An input box: the text typed, or "" when cancelled.

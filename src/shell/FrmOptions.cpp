@@ -1,5 +1,6 @@
 #include "shell/FrmOptions.h"
 
+#include "forms/LoadGuard.h"
 #include "forms/UiPictures.h"
 #include "platform/Autostart.h"
 #include "platform/IniFile.h"
@@ -99,7 +100,12 @@ void FrmOptions::LeerIni() {
                                   QStringLiteral("ToolTips off"));
     const QString style = readKey(QStringLiteral("Estilo Tooltips"));
     if (style == QStringLiteral("personal")) {
+        // Refused away from a bottom taskbar with a box, which lets events run.
+        const forms::LoadGuard guard(this);
         ui->OptionPersonal->setChecked(true);
+        if (!guard) {
+            return;
+        }
         ui->CheckNoSound->setEnabled(false);
     } else {
         ui->OptionXP->setChecked(true);
@@ -217,8 +223,11 @@ void FrmOptions::OptionPersonal_Click() {
         return;
     }
     s.barraAbajo = false;
+    const forms::LoadGuard guard(this);
     runtime::MsgBox(kPersonalRefused, runtime::vbExclamation, QStringLiteral("Info Tooltip"));
-    ui->OptionXP->setChecked(true);
+    if (guard) {
+        ui->OptionXP->setChecked(true);
+    }
 }
 
 void FrmOptions::OptionXP_Click() {

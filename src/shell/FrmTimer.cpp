@@ -2,8 +2,8 @@
 
 #include "biorhythms/BirthData.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "runtime/Clock.h"
-#include "runtime/EventLoop.h"
 #include "runtime/SystemFormats.h"
 #include "shell/Notif.h"
 #include "shell/SettingCodes.h"
@@ -44,10 +44,17 @@ void FrmTimer::Form_Load() {
     s.tipoCarta =
         tipoCartaCode(readOption(LeerTipoCartas, QStringLiteral("tipocartas")), s.tipoCarta);
     const QString start = readOption(LeerModuloInicial, QStringLiteral("Módulo Inicial"));
+    // The start window's load and the alert's notice let events run: "Exit" may come in them.
+    const forms::LoadGuard guard(this);
     forms::Forms::instance().load(startWindowName(start));
+    if (!guard) {
+        return;
+    }
     alInicio = true;
     alertasbio();
-    alInicio = false;
+    if (guard) {
+        alInicio = false;
+    }
 }
 
 void FrmTimer::showUptime() {
@@ -71,9 +78,11 @@ void FrmTimer::slideOutOldNotice() {
         return;
     }
     if (++ticksNotif == kNotifTicks) {
-        forms::Forms::instance().get<Notif>().SlideForm(Notif::SlideOut);
-        runtime::DoEvents();
-        ticksNotif = 0;
+        const forms::LoadGuard guard(this);
+        slideNoticeOut();
+        if (guard && forms::DoEvents(this)) {
+            ticksNotif = 0;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "biorhythms/BioRule.h"
 #include "biorhythms/BioState.h"
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "runtime/Clock.h"
 #include "shell/BioAlerts.h"
 #include "shell/BioStudyDate.h"
@@ -56,7 +57,11 @@ void FrmTimer::alertasbio() {
         s.ultimaAlerta = alert.key;
     }
     if (show) {
+        const forms::LoadGuard guard(this);
         slideNoticeIn();
+        if (!guard) {
+            return;
+        }
         if (s.notifVisible) {
             QString sound = QStringLiteral("Url.wav");
             tocarSonido(sound);

@@ -100,7 +100,11 @@ void FrmToolTip::fillTexts() {
         ui->LblToolTip->setText(shownText(kToolTipBirthNotice));
         return;
     }
-    const QString lines = forms::Forms::instance().get<FrmTimer>().tooltipLines();
+    FrmTimer* timer = forms::Forms::instance().get<FrmTimer>();
+    if (!timer) {
+        return;
+    }
+    const QString lines = timer->tooltipLines();
     const runtime::DateValue today = runtime::Today();
     planetaDia = planetOfWeekday(runtime::weekdayOf(today));
     ui->LabelDate->setText(dateWithPlanet(today));

@@ -1,6 +1,7 @@
 #include "shell/ModuleForm.h"
 
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "forms/UiPictures.h"
 #include "platform/NotifyIcon.h"
 #include "platform/Pointer.h"
@@ -105,18 +106,28 @@ void ModuleForm::showUnlessStartMinimised() {
     }
 }
 
+ModuleForm::Loading::Loading() {
+    shellState().cargandoForm = true;
+}
+
+ModuleForm::Loading::~Loading() {
+    shellState().cargandoForm = false;
+}
+
 void ModuleForm::Form_Load() {
-    ShellState& s = shellState();
-    s.cargandoForm = true;
+    const Loading loading;
     readDesactivarTooltips();
     addOwnTrayIcon();
     readModoSilencioso();
     readEstiloTooltips();
     readBackgroundSound();
     loadModule();
+    // Showing runs Form_Activate, which may let events run.
+    const forms::LoadGuard guard(this);
     showUnlessStartMinimised();
-    switchingFlag() = false;
-    s.cargandoForm = false;
+    if (guard) {
+        switchingFlag() = false;
+    }
 }
 
 void ModuleForm::hideToTray() {
@@ -159,15 +170,33 @@ void ModuleForm::switchTo(const QString& target, bool minimiseFirst) {
     if (!windows.isKnown(target)) {
         return;
     }
+    // Minimising (a notice slides away), the target's load and its first activation let events
+    // run; a switch or "Exit" chosen in them may unload either window.
+    const forms::LoadGuard guard(this);
+    m_handingOver = true;
     ctxSysTray1->RemoveIconFromSystray();
+    // A switch back to a window that still waits for the load of this one: that window goes now
+    // and the target loads anew, with its icon.
+    auto* waiting = qobject_cast<ModuleForm*>(windows.find(target));
+    if (waiting && waiting->m_handingOver) {
+        waiting->switchingFlag() = true;
+        waiting->Unload();
+    }
     if (minimiseFirst) {
         setWindowStateCode(forms::vbMinimized);
+        if (!guard) {
+            return;
+        }
     }
-    forms::Form* next = windows.load(target);
-    next->setWindowStateCode(forms::vbNormal);
-    next->Show();
-    switchingFlag() = true;
-    Unload();
+    if (forms::Form* next = windows.load(target)) {
+        next->setWindowStateCode(forms::vbNormal);
+        next->Show();
+    }
+    // Without its tray icon this window must go even when the target did not stay.
+    if (guard) {
+        switchingFlag() = true;
+        Unload();
+    }
 }
 
 void ModuleForm::UnloadAllForms() {
@@ -215,11 +244,15 @@ void ModuleForm::ctxSysTray1_DblClick(runtime::Integer Button) {
 }
 
 void ModuleForm::MnuAbout_Click() {
-    forms::Forms::instance().get<frmAbout>().Show();
+    if (frmAbout* about = forms::Forms::instance().get<frmAbout>()) {
+        about->Show();
+    }
 }
 
 void ModuleForm::MnuOpIco_Click() {
-    forms::Forms::instance().get<FrmOptions>().Show();
+    if (FrmOptions* options = forms::Forms::instance().get<FrmOptions>()) {
+        options->Show();
+    }
 }
 
 void ModuleForm::MnuSalir_Click() {

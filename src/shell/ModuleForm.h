@@ -46,6 +46,16 @@ public:
     QAction* MnuSalir;
 
 protected:
+    // cargandoForm for the length of a load: set at its start, cleared when it ends, also when it
+    // stops early because the window was unloaded while its load let events run.
+    class Loading {
+    public:
+        Loading();
+        ~Loading();
+        Loading(const Loading&) = delete;
+        Loading& operator=(const Loading&) = delete;
+    };
+
     // The window's own part of its load, after the shell settings are read and before it shows.
     virtual void loadModule() {}
     // True between deciding to really unload the window (switching, exiting) and its unload.
@@ -77,6 +87,7 @@ protected:
 
 private:
     bool m_switching = false;
+    bool m_handingOver = false; // its switch to another window has begun; its icon is gone
 };
 
 } // namespace shell

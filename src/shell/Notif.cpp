@@ -1,6 +1,7 @@
 #include "shell/Notif.h"
 
 #include "forms/Forms.h"
+#include "forms/LoadGuard.h"
 #include "forms/UiPictures.h"
 #include "forms/WindowFonts.h"
 #include "platform/ScreenMetrics.h"
@@ -12,7 +13,6 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -67,7 +67,11 @@ void Notif::setSlideDuration(int milliseconds) {
 
 void Notif::Form_Load() {
     if (shellState().notifVisible) {
+        const forms::LoadGuard guard(this);
         SlideForm(SlideOut);
+        if (!guard) {
+            return;
+        }
     }
     // Just below the bottom edge, 500 twips from the right edge.
     m_left = screenWidthTwips() - kWidthTwips - kRightGapTwips;
@@ -137,7 +141,7 @@ void Notif::SlideForm(int mode) {
 }
 
 bool Notif::slideTo(float stop) {
-    const QPointer<Notif> alive(this);
+    const forms::LoadGuard guard(this);
     const int frames = std::max(1, slideMs / kFrameMs);
     const double stepsPerFrame =
         std::max(1.0, std::ceil(static_cast<double>(std::abs(stop - m_top)) / frames));
@@ -148,13 +152,13 @@ bool Notif::slideTo(float stop) {
         m_top = std::abs(gap) <= 1.0F ? stop : m_top + (gap > 0 ? 1.0F : -1.0F);
         place();
         runtime::DoEvents();
-        if (!alive || !isLoaded()) {
+        if (!guard) {
             return false;
         }
         if (slideMs > 0 && ++stepsInFrame >= stepsPerFrame) {
             stepsInFrame = 0;
             waitForNextFrame();
-            if (!alive || !isLoaded()) {
+            if (!guard) {
                 return false;
             }
         }
@@ -164,6 +168,7 @@ bool Notif::slideTo(float stop) {
 
 void Notif::waitForNextFrame() {
     // Sleeps until the next frame while events run, instead of spinning.
+    const runtime::NestedEvents nested;
     QEventLoop frame;
     QTimer::singleShot(kFrameMs, &frame, &QEventLoop::quit);
     frame.exec();
@@ -178,10 +183,15 @@ void Notif::NotTopmost() {
 }
 
 void Notif::Image1_Click() {
+    const forms::LoadGuard guard(this);
     SlideForm(SlideOut);
+    if (!guard) {
+        return;
+    }
     shellState().notifVisible = false;
-    runtime::DoEvents();
-    Unload();
+    if (forms::DoEvents(this)) {
+        Unload();
+    }
 }
 
 bool Notif::eventFilter(QObject* watched, QEvent* event) {
@@ -202,6 +212,12 @@ void slideNoticeIn() {
         notice->SlideForm(Notif::SlideIn);
     } else {
         forms.get<Notif>();
+    }
+}
+
+void slideNoticeOut() {
+    if (Notif* notice = forms::Forms::instance().get<Notif>()) {
+        notice->SlideForm(Notif::SlideOut);
     }
 }
 

@@ -74,5 +74,8 @@ private:
 // Shows textoNotif: loads the notice (its load slides it in) or asks the loaded one to slide in.
 // The caller plays "Url.wav" when notifVisible is then set.
 void slideNoticeIn();
+// Slides the notice out (SlideForm with mode 1), loading it first when needed.
+void slideNoticeOut();
+// Both slides let events run: a window that calls one checks afterwards that it is still there.
 
 } // namespace shell

@@ -196,11 +196,13 @@ void ctxSysTray::ShowDynamicTip() {
         Popup(kNotSetNotice, kPlainTip, flags);
         return;
     }
+    FrmTimer* timer = forms::Forms::instance().get<FrmTimer>();
+    if (!timer) {
+        return;
+    }
     const runtime::DateValue today = runtime::Today();
     planetaDia = planetOfWeekday(runtime::weekdayOf(today));
-    const QString text =
-        dateWithPlanet(today) + kCrLf + forms::Forms::instance().get<FrmTimer>().tooltipLines();
-    Popup(text, kPlainTip, flags);
+    Popup(dateWithPlanet(today) + kCrLf + timer->tooltipLines(), kPlainTip, flags);
 }
 
 } // namespace shell

@@ -60,7 +60,7 @@ protected:
     }
     FrmMoonPhase& openAt(runtime::DateValue universal) {
         clock.set(universal);
-        return forms::Forms::instance().get<FrmMoonPhase>();
+        return *forms::Forms::instance().get<FrmMoonPhase>();
     }
     static QString text(FrmMoonPhase& w, const char* label) {
         const auto* found = w.findChild<QLabel*>(QString::fromLatin1(label));
@@ -198,5 +198,40 @@ TEST_F(FrmMoonPhaseTest, APointerMoveOverTheWindowClosesItButNotOverItsTexts) {
     moveAt(w.findChild<QLabel*>("LabelInfo"), QPoint(5, 5));
     EXPECT_TRUE(forms::Forms::instance().isLoaded(FrmMoonPhase::kName));
     moveAt(&w, QPoint(2, 2));
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(FrmMoonPhase::kName));
+}
+
+// A pointer move that reaches the window while it redraws closes it once the redraw is done;
+// the redraw never writes to a closed window, and the next use loads it anew.
+TEST_F(FrmMoonPhaseTest, APointerMoveArrivingDuringARedrawClosesItAfterTheRedraw) {
+    FrmMoonPhase& w = openAt(usno("2020-01-01T00:00:00Z"));
+    w.show();
+    const QString before = text(w, "LabelDetall");
+    const QPointF at(2, 2);
+    QCoreApplication::postEvent(&w, new QMouseEvent(QEvent::MouseMove, at, w.mapToGlobal(at),
+                                                    Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+    clock.set(usno("2020-01-01T06:00:00Z"));
+    w.Timer1_Timer();
+    EXPECT_NE(text(w, "LabelDetall"), before) << "redrawn for 06:00";
+    EXPECT_TRUE(forms::Forms::instance().isLoaded(FrmMoonPhase::kName));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(FrmMoonPhase::kName));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    FrmMoonPhase& again = openAt(usno("2020-01-02T00:00:00Z"));
+    again.Timer1_Timer();
+    EXPECT_EQ(text(again, "LabelAd"), "(Click on the Moon to see previous)");
+}
+
+TEST_F(FrmMoonPhaseTest, AnUnloadArrivingDuringItsFirstLoadComesAfterTheLoad) {
+    clock.set(usno("2020-01-01T00:00:00Z"));
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] { forms::Forms::instance().unload(QString::fromLatin1(FrmMoonPhase::kName)); },
+        Qt::QueuedConnection);
+    FrmMoonPhase* w = forms::Forms::instance().get<FrmMoonPhase>();
+    ASSERT_NE(w, nullptr) << "its load lets no events run";
+    EXPECT_EQ(text(*w, "LabelInfo").split('\n').size(), 4);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(forms::Forms::instance().isLoaded(FrmMoonPhase::kName));
 }

@@ -510,27 +510,52 @@ TEST_F(FrmCalendarTest, SouthernHemisphereTurnsEveryMoonPictureUpsideDown) {
     }
 }
 
-TEST_F(FrmCalendarTest, AClickDuringTheMoonSearchOwnsTheDisplay) {
-    FrmCalendar& w = open();
+// A reading lets no events run: a second click, a switch or "Exit" that arrives meanwhile comes
+// after it, and each reading shows one date with its own moon.
+TEST_F(FrmCalendarTest, ClicksSwitchesAndExitArrivingDuringAReadingComeAfterIt) {
     const runtime::DateValue first = makeDate(2016, 7, 19);
     const runtime::DateValue second = makeDate(2016, 7, 5);
+    FrmCalendar& w = open();
     choose(w, second);
     const QString secondTip = control(w, "ImgLuna")->toolTip();
     choose(w, first);
-    ASSERT_NE(control(w, "ImgLuna")->toolTip(), secondTip);
+    const QString firstTip = control(w, "ImgLuna")->toolTip();
+    ASSERT_NE(firstTip, secondTip);
 
-    bool nested = false;
+    bool during = false;
+    bool reading = false;
     QMetaObject::invokeMethod(
         &w,
         [&] {
-            nested = true;
+            during = reading;
             choose(w, second);
         },
         Qt::QueuedConnection);
+    reading = true;
     choose(w, first);
-    ASSERT_TRUE(nested) << "the moon search lets the second click run";
+    reading = false;
+    EXPECT_EQ(control(w, "ImgLuna")->toolTip(), firstTip);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(during);
     EXPECT_EQ(dateText(w), "Tuesday , July 5 of 2016");
-    EXPECT_EQ(control(w, "ImgLuna")->toolTip(), secondTip) << "not the moon of the first date";
+    EXPECT_EQ(control(w, "ImgLuna")->toolTip(), secondTip);
+
+    const char* const triggers[] = {"MnuNom", "MnuSal"};
+    for (const char* trigger : triggers) {
+        FrmCalendar& reader = open();
+        QAction* item = reader.findChild<QAction*>(trigger);
+        ASSERT_NE(item, nullptr) << trigger;
+        QMetaObject::invokeMethod(item, &QAction::trigger, Qt::QueuedConnection);
+        choose(reader, first);
+        EXPECT_EQ(dateText(reader), "Tuesday , July 19 of 2016") << trigger;
+        QCoreApplication::processEvents();
+        settle();
+        EXPECT_EQ(loaded(), nullptr) << trigger;
+        EXPECT_EQ(forms::Forms::instance().isLoaded("FrmName"), trigger == triggers[0]);
+        EXPECT_EQ(tray.iconCount(), trigger == triggers[0] ? 1 : 0);
+        reopen();
+    }
+    EXPECT_EQ(programEnds, 1);
 }
 
 TEST_F(FrmCalendarTest, ButtonsAndMenuSwitchToTheOtherWindows) {

@@ -7,6 +7,7 @@
 #include "moon/MoonCalendar.h"
 #include "moon/MoonPhase.h"
 #include "moon/MoonState.h"
+#include "platform/NotifyIconData.h"
 #include "platform/Pointer.h"
 #include "platform/ScreenMetrics.h"
 #include "readings/ReadingsState.h"
@@ -430,8 +431,67 @@ TEST_F(FrmCartaDiaTest, MidnightPopUpOnceFromTheFirstTickOfTheNewDay) {
     }
 }
 
+TEST_F(FrmCartaDiaTest, NoPopUpWhenTheNewDaysFirstTickComesAfterItsFirstMinute) {
+    clock.set(makeDateTime({2016, 7, 23, 23, 59, 58}));
+    FrmCartaDia& w = open();
+    w.CmdSalir_Click();
+    const std::pair<runtime::DateParts, bool> ticks[] = {
+        {{2016, 7, 23, 23, 59, 59}, false},
+        {{2016, 7, 24, 7, 30, 0}, false}, // resumed: the first tick of the new day
+        {{2016, 7, 24, 7, 30, 1}, false},
+        {{2016, 7, 25, 0, 0, 0}, false},
+        {{2016, 7, 25, 0, 0, 59}, true}, // the next night, still its first minute
+        {{2016, 7, 26, 0, 1, 0}, false}, // a night whose first minute had no tick
+        {{2016, 7, 26, 0, 1, 1}, false},
+    };
+    for (const auto& [at, shown] : ticks) {
+        clock.set(makeDateTime(at));
+        w.krono_Timer();
+        EXPECT_EQ(w.isVisible(), shown) << at.day << " " << at.hour << ":" << at.minute;
+    }
+    EXPECT_EQ(played("Trumpet.wav"), 1);
+}
+
+TEST_F(FrmCartaDiaTest, SwitchingAwayAndBackDuringThePopUpLoadsANormalWindowWithItsIcon) {
+    forms::Forms::instance().registerFactory(
+        "frmVelarcana", [] { return new TargetWindow(QStringLiteral("frmVelarcana")); });
+    const runtime::DateValue start = makeDateTime({2016, 7, 23, 23, 59, 58});
+    const auto at = [&](int second) { clock.set(runtime::addSeconds(start, second)); };
+    at(0);
+    FrmCartaDia* w = &open();
+    w->CmdSalir_Click();
+    at(3);
+    w->krono_Timer();
+    ASSERT_TRUE(w->isVisible());
+    ASSERT_TRUE(shell::shellState().recargaCartaDia);
+
+    at(7);
+    w->MnuNum->trigger();
+    settle();
+    ASSERT_EQ(loaded(), nullptr);
+    EXPECT_FALSE(shell::shellState().recargaCartaDia) << "the pop-up went with its window";
+    at(10);
+    static_cast<TargetWindow*>(forms::Forms::instance().find("frmVelarcana"))
+        ->switchTo(FrmCartaDia::kName);
+    settle();
+    w = loaded();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(tray.iconCount(), 1) << "its load added its own icon";
+    for (int second = 11; second <= 45; ++second) {
+        at(second);
+        w->krono_Timer();
+    }
+    EXPECT_TRUE(w->isVisible()) << "no hide of the earlier pop-up";
+    EXPECT_EQ(played("Trumpet.wav"), 1) << "nor a second pop-up that night";
+
+    w->CmdSalir_Click();
+    tray.send(platform::WM_LBUTTONUP);
+    EXPECT_TRUE(w->isVisible()) << "its icon brings it back";
+}
+
 TEST_F(FrmCartaDiaTest, ClockAndUptimeEveryTick) {
-    auto& timer = forms::Forms::instance().get<shell::FrmTimer>();
+    auto& timer = *forms::Forms::instance().get<shell::FrmTimer>();
     FrmCartaDia& w = *loaded();
     clock.set(makeDateTime({2016, 7, 24, 12, 0, 7}));
     timer.TimeUp_Timer();
@@ -442,7 +502,7 @@ TEST_F(FrmCartaDiaTest, ClockAndUptimeEveryTick) {
 }
 
 TEST_F(FrmCartaDiaTest, StartWindowForAFreshProgramFolderWithTheWelcomeNotice) {
-    auto& timer = forms::Forms::instance().get<shell::FrmTimer>();
+    auto& timer = *forms::Forms::instance().get<shell::FrmTimer>();
     (void)timer;
     FrmCartaDia* w = loaded();
     ASSERT_NE(w, nullptr) << "the start window table finds it";
@@ -573,6 +633,39 @@ TEST_F(FrmCartaDiaTest, MoonDetailOnTheFifthMoveBesideTheWindowAndGoneWhenThePoi
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(forms::Forms::instance().isLoaded(moon::FrmMoonPhase::kName));
     EXPECT_EQ(tray.iconCount(), 1);
+}
+
+// The pointer leaving the moon arrives, as the window system sends it, while the detail window
+// loads and while it redraws: it closes the window after them, never during them.
+TEST_F(FrmCartaDiaTest, PointerLeavingTheMoonDuringTheDetailsLoadOrRedrawClosesItAfterwards) {
+    FrmCartaDia& w = open();
+    QLabel* moonPicture = control(w, "ImgLuna");
+    const auto leaveSoon = [moonPicture] {
+        QMetaObject::invokeMethod(
+            moonPicture, [moonPicture] { leave(moonPicture); }, Qt::QueuedConnection);
+    };
+    for (int move = 1; move <= 4; ++move) {
+        moveOver(moonPicture, true);
+    }
+    leaveSoon();
+    moveOver(moonPicture, true);
+    auto* detail = forms::Forms::instance().findForm<moon::FrmMoonPhase>();
+    ASSERT_NE(detail, nullptr) << "loaded by the fifth move";
+    EXPECT_FALSE(detail->findChild<QLabel*>("LabelResum")->text().isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(moon::FrmMoonPhase::kName));
+    settle();
+
+    w.ImgLuna_Click();
+    detail = forms::Forms::instance().findForm<moon::FrmMoonPhase>();
+    ASSERT_NE(detail, nullptr);
+    leaveSoon();
+    detail->Timer1_Timer();
+    w.ImgLuna_Click();
+    QCoreApplication::processEvents();
+    settle();
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(moon::FrmMoonPhase::kName));
+    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(FrmCartaDiaTest, ButtonSwitchStoresTheRectangleMenuAndBarSwitchDoNot) {

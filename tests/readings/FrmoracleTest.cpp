@@ -209,6 +209,26 @@ TEST_F(FrmoracleTest, SwitchingAwayStopsTheMusicAndPlaysTheSwitchSound) {
     EXPECT_TRUE(sound.played.value(0).endsWith("boop.wav"));
 }
 
+TEST_F(FrmoracleTest, ASwitchArrivingWhileTheTuneStartsLeavesNoMusicWithoutTheWindow) {
+    forms::Forms::instance().registerFactory("FrmCartaDia",
+                                             [] { return new TargetWindow("FrmCartaDia"); });
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [this] {
+            ASSERT_NE(loaded(), nullptr);
+            loaded()->MnuCdia->trigger();
+        },
+        Qt::QueuedConnection);
+    EXPECT_EQ(forms::Forms::instance().load(Frmoracle::kName), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(loaded(), nullptr);
+    EXPECT_EQ(music.playing(), "");
+    EXPECT_TRUE(music.modes.empty()) << "the tune opened in the pause is closed";
+    EXPECT_TRUE(forms::Forms::instance().isLoaded("FrmCartaDia"));
+    EXPECT_EQ(tray.iconCount(), 1);
+    EXPECT_FALSE(shell::shellState().cargandoForm);
+}
+
 TEST_F(FrmoracleTest, ASuitReadDrawsItsCardFromTheQuestionAndTheDate) {
     // 7/24/2016 sums to 22; the questions' sums come from the letter table.
     struct Case {
@@ -444,6 +464,40 @@ TEST_F(FrmoracleTest, TheDateOfReadingIsPickedBeforeTheFirstRead) {
     EXPECT_EQ(boxes.size(), 1U) << "after Reset the date can change again";
     EXPECT_TRUE(view->isVisibleTo(&w));
     EXPECT_EQ(w.fechaLectura, makeDate(2016, 3, 5)) << "Reset keeps the picked date";
+}
+
+TEST_F(FrmoracleTest, AMonthViewOpenAcrossTheFirstReadCannotChangeTheReadingsDate) {
+    settings("LogResOracle=yes\r\n");
+    folder.write("logs/resOracle.log", "");
+    Frmoracle& w = open();
+    auto* view = control<QCalendarWidget>(w, "MonthView1");
+    w.XPButton1_Click();
+    Q_EMIT view->clicked(QDate(2016, 3, 5));
+    ASSERT_EQ(w.fechaLectura, makeDate(2016, 3, 5));
+    w.XPButton1_Click();
+    ASSERT_TRUE(view->isVisibleTo(&w));
+    ask(w, "TxtEsp", "Ana");
+    w.ARButtonAcepEsp_Click();
+
+    Q_EMIT view->clicked(QDate(2016, 4, 1)); // a pick in the view left open
+    EXPECT_EQ(w.fechaLectura, makeDate(2016, 3, 5));
+    EXPECT_EQ(control<QPushButton>(w, "XPButton1")->text(),
+              "- Date of reading -\nSaturday, March 5 2016");
+    EXPECT_FALSE(view->isVisibleTo(&w));
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].prompt, "The date must be changed before the read is done!");
+    EXPECT_EQ(boxes[0].title, "Warning");
+
+    ask(w, "TxtBas", "Ana");
+    w.ARButtonAcepBas_Click();
+    EXPECT_EQ(w.sumaFecha, 17) << "3/5/2016 for the second suit too";
+    w.ARButtonResult_Click();
+    EXPECT_TRUE(log().contains("Date for the read: Saturday, March 5 2016")) << log().toStdString();
+    EXPECT_FALSE(log().contains("April")) << "one reading, one date";
+
+    w.ARButtonReset_Click();
+    w.XPButton1_Click();
+    EXPECT_EQ(view->selectedDate(), QDate(2016, 3, 5)) << "the view shows the reading's date";
 }
 
 TEST_F(FrmoracleTest, ResetTurnsTheCardsBackAndClearsTheReading) {

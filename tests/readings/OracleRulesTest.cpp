@@ -107,6 +107,7 @@ protected:
     testing_support::TempProgramFolder folder;
     testing_support::FakeMusicPlayer music;
     QTimer timerMidi;
+    const MusicPause goOn = [] { return true; };
 };
 
 TEST_F(OracleMusicTest, SettingsChooseWhetherAndWhatToPlay) {
@@ -119,10 +120,10 @@ TEST_F(OracleMusicTest, SettingsChooseWhetherAndWhatToPlay) {
 }
 
 TEST_F(OracleMusicTest, PlayingClosesTheOldTuneAndStartsTheTimer) {
-    tocarMidi("/a.mid", timerMidi);
+    tocarMidi("/a.mid", timerMidi, goOn);
     EXPECT_EQ(readingsState().midiId, 1);
     EXPECT_TRUE(timerMidi.isActive());
-    tocarMidi("/b.mid", timerMidi);
+    tocarMidi("/b.mid", timerMidi, goOn);
     EXPECT_EQ(music.commands,
               QStringList({"open /a.mid", "play 1", "close 1", "open /b.mid", "play 2"}));
     EXPECT_EQ(music.playing(), "/b.mid");
@@ -132,8 +133,17 @@ TEST_F(OracleMusicTest, PlayingClosesTheOldTuneAndStartsTheTimer) {
     EXPECT_FALSE(timerMidi.isActive());
 }
 
+TEST_F(OracleMusicTest, ATuneWhoseWindowWentInThePauseIsClosedUnplayed) {
+    EXPECT_TRUE(tocarMidi("/a.mid", timerMidi, goOn));
+    EXPECT_FALSE(tocarMidi("/b.mid", timerMidi, [] { return false; }));
+    EXPECT_EQ(music.commands,
+              QStringList({"open /a.mid", "play 1", "close 1", "open /b.mid", "close 2"}));
+    EXPECT_EQ(music.playing(), "");
+    EXPECT_EQ(readingsState().midiId, 0);
+}
+
 TEST_F(OracleMusicTest, ATuneAtItsEndStartsAgainFromItsStart) {
-    tocarMidi("/a.mid", timerMidi);
+    tocarMidi("/a.mid", timerMidi, goOn);
     restartTuneAtEnd();
     EXPECT_EQ(music.commands.size(), 2) << "a playing tune is left alone";
     music.reachEnd(1);
@@ -144,7 +154,7 @@ TEST_F(OracleMusicTest, ATuneAtItsEndStartsAgainFromItsStart) {
 
 TEST_F(OracleMusicTest, AnUnplayableTuneLeavesNothingToRestart) {
     music.unplayable << "/broken.mid";
-    tocarMidi("/broken.mid", timerMidi);
+    tocarMidi("/broken.mid", timerMidi, goOn);
     EXPECT_EQ(readingsState().midiId, 0);
     EXPECT_TRUE(timerMidi.isActive());
     restartTuneAtEnd();
@@ -152,7 +162,7 @@ TEST_F(OracleMusicTest, AnUnplayableTuneLeavesNothingToRestart) {
 }
 
 TEST_F(OracleMusicTest, StoppingAtUnloadClosesTheTuneForGood) {
-    tocarMidi("/a.mid", timerMidi);
+    tocarMidi("/a.mid", timerMidi, goOn);
     stopTuneAtUnload();
     EXPECT_EQ(music.commands.mid(2), QStringList({"stop 1", "close 1"}));
     EXPECT_EQ(readingsState().midiId, 1) << "the identifier stays";

@@ -23,7 +23,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    frmAbout& open() { return Forms::instance().get<frmAbout>(); }
+    frmAbout& open() { return *Forms::instance().get<frmAbout>(); }
     static QLabel* label(frmAbout& w, const char* name) {
         return w.findChild<QLabel*>(QString::fromLatin1(name));
     }

@@ -45,7 +45,7 @@ protected:
     void settings(const QByteArray& lines) {
         folder.write("opciones.ini", "[opciones]\r\n" + lines);
     }
-    FrmOptions& open() { return Forms::instance().get<FrmOptions>(); }
+    FrmOptions& open() { return *Forms::instance().get<FrmOptions>(); }
     QString key(const QString& name) const {
         return platform::GetPrivateProfileString("opciones", name, "<missing>", settingsFile());
     }

@@ -34,7 +34,7 @@ protected:
     }
     void TearDown() override { forms::Forms::instance().reset(); }
 
-    FrmTimer& load() { return forms::Forms::instance().get<FrmTimer>(); }
+    FrmTimer& load() { return *forms::Forms::instance().get<FrmTimer>(); }
     QStringList loadedNames() const {
         QStringList names;
         for (const forms::Form* f : forms::Forms::instance().loaded()) {

@@ -60,7 +60,7 @@ protected:
     FrmToolTip& openAt(double heightFraction) {
         platform::setCursorPosOverride(
             QPoint(screen.width() / 2, static_cast<int>(screen.height() * heightFraction)));
-        return forms::Forms::instance().get<FrmToolTip>();
+        return *forms::Forms::instance().get<FrmToolTip>();
     }
 
     QSize screen;
@@ -83,7 +83,7 @@ TEST_F(FrmToolTipTest, OpensOnlyWithThePointerOnABottomTaskbar) {
 
 TEST_F(FrmToolTipTest, StaysWhollyOnTheScreenNearItsRightEdge) {
     platform::setCursorPosOverride(QPoint(screen.width() - 2, screen.height() - 2));
-    FrmToolTip& tip = forms::Forms::instance().get<FrmToolTip>();
+    FrmToolTip& tip = *forms::Forms::instance().get<FrmToolTip>();
     ASSERT_TRUE(tip.isVisible());
     EXPECT_LE(tip.x() + tip.width(), screen.width());
     EXPECT_GE(tip.x() + tip.width(), screen.width() - 1);

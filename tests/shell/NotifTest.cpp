@@ -33,7 +33,7 @@ protected:
     // A sender: the text, then the window shown (its load slides it in).
     Notif& notice(const QString& text) {
         shellState().textoNotif = text;
-        Notif& n = Forms::instance().get<Notif>();
+        Notif& n = *Forms::instance().get<Notif>();
         n.Show();
         return n;
     }
@@ -130,7 +130,9 @@ TEST_F(NotifTest, EventsRunDuringTheSlideAndSeeTheNoticeNotYetUp) {
 
 TEST_F(NotifTest, ANoticeClosedWhileSlidingInDoesNotComeBackAsUp) {
     QTimer::singleShot(0, [] { Forms::instance().findForm<Notif>()->Image1_Click(); });
-    notice("Closed at once");
+    shellState().textoNotif = "Closed at once";
+    EXPECT_EQ(Forms::instance().get<Notif>(), nullptr) << "gone before its load ended";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(shellState().notifVisible);
     EXPECT_FALSE(Forms::instance().isLoaded(Notif::kName));
 }
@@ -149,7 +151,7 @@ protected:
 };
 
 TEST_F(NoticeGuardTest, ANoticeUpFor30SecondsSlidesAway) {
-    FrmTimer& timer = Forms::instance().get<FrmTimer>();
+    FrmTimer& timer = *Forms::instance().get<FrmTimer>();
     Notif& n = notice("Biorhythm alert");
     for (int second = 1; second < 30; ++second) {
         timer.TimeUp_Timer();
@@ -164,7 +166,7 @@ TEST_F(NoticeGuardTest, ANoticeUpFor30SecondsSlidesAway) {
 }
 
 TEST_F(NoticeGuardTest, ANoticeClosedEarlierResetsTheCount) {
-    FrmTimer& timer = Forms::instance().get<FrmTimer>();
+    FrmTimer& timer = *Forms::instance().get<FrmTimer>();
     Notif& n = notice("Closed early");
     for (int second = 0; second < 10; ++second) {
         timer.TimeUp_Timer();
