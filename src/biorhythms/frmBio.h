@@ -128,7 +128,7 @@ private:
     MonthTable diasMes;
     bool switching = false;
     bool avisoNoGuardado = false; // the birth data could not be saved, and the user was told
-    bool birthDataShown = false; // the load has put the three files into the controls
+    bool birthDataShown = false;  // the load has put the three files into the controls
 };
 
 // "Time: 7:05": the hour as it is, the minute with two digits.
