@@ -1,6 +1,7 @@
 #include "forms/Form.h"
 
 #include "forms/Forms.h"
+#include "forms/UiPictures.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -9,6 +10,7 @@ namespace forms {
 
 Form::Form(const QString& name, QWidget* parent) : QWidget(parent), m_name(name) {
     setObjectName(name);
+    setWindowIcon(programIcon());
 }
 
 Form::~Form() {
