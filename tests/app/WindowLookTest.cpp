@@ -35,6 +35,7 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -105,33 +106,47 @@ QLabel* labelShowing(QWidget* dialog, const QRegularExpression& text) {
     return nullptr;
 }
 
-// Runs `open` (which shows a modal dialog over `window` and waits for it); once the dialog is
-// up, reads its text matching `text` and closes it.
-Reading readDialog(const QWidget& window, const std::function<void()>& open,
-                   const QRegularExpression& text) {
-    const QString where = window.objectName();
+// What the timer that looks at a dialog found.
+struct Inspection {
+    const QWidget* window = nullptr;
+    QRegularExpression text;
     Reading reading;
     bool seen = false;
-    std::function<void()> inspect = [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr || !dialog->isVisible()) {
-            QTimer::singleShot(10, inspect);
-            return;
+    int triesLeft = 200;
+};
+
+// Once the dialog is up, reads its text and closes it.
+void inspectDialog(const std::shared_ptr<Inspection>& look) {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr || !dialog->isVisible()) {
+        if (--look->triesLeft > 0) {
+            QTimer::singleShot(10, [look] { inspectDialog(look); });
         }
-        seen = true;
-        EXPECT_EQ(dialog->parentWidget(), &window) << where.toStdString();
-        if (const QLabel* label = labelShowing(dialog, text)) {
-            reading = readText(shownLabel(dialog, label));
-        } else {
-            ADD_FAILURE() << "no text " << text.pattern().toStdString() << " over "
-                          << where.toStdString();
-        }
-        static_cast<QDialog*>(dialog)->reject();
-    };
-    QTimer::singleShot(0, inspect);
+        return;
+    }
+    look->seen = true;
+    const std::string where = look->window->objectName().toStdString();
+    EXPECT_EQ(dialog->parentWidget(), look->window) << where;
+    if (const QLabel* label = labelShowing(dialog, look->text)) {
+        look->reading = readText(shownLabel(dialog, label));
+    } else {
+        ADD_FAILURE() << "no text " << look->text.pattern().toStdString() << " over " << where;
+    }
+    static_cast<QDialog*>(dialog)->reject();
+}
+
+// Runs `open`, which shows a modal dialog over `window` and waits for it to close; reads the
+// dialog's text matching `text` while it is up.
+Reading readDialog(const QWidget& window, const std::function<void()>& open,
+                   const QRegularExpression& text) {
+    auto look = std::make_shared<Inspection>();
+    look->window = &window;
+    look->text = text;
+    QTimer::singleShot(0, [look] { inspectDialog(look); });
     open();
-    EXPECT_TRUE(seen) << where.toStdString();
-    return reading;
+    EXPECT_TRUE(look->seen) << window.objectName().toStdString();
+    look->triesLeft = 0;
+    return look->reading;
 }
 
 void expectReadable(const Reading& reading, const char* what, const QString& where) {
