@@ -1,5 +1,6 @@
 #include "app/StartProgram.h"
 #include "app/Windows.h"
+#include "forms/UiPictures.h"
 
 #include <QApplication>
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velarcana"));
+    // The boxes and dialogs, which are not windows of the program's own, carry its icon too.
+    QApplication::setWindowIcon(forms::programIcon());
     // Windows hide into the tray; only "Exit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     app::registerWindows();

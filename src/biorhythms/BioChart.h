@@ -7,14 +7,18 @@
 #include <QList>
 #include <QStringList>
 
-class QBarCategoryAxis;
+class QGraphicsSimpleTextItem;
+class QLineSeries;
+class QPen;
 class QValueAxis;
 
 namespace biorhythms {
 
 // The chart of the Biorhythms window: a table of rows (points) and columns (one line each),
 // a label under each row, a legend, and a pen and legend text per line. Rows, columns and
-// series count from 1. The values run from -1 to 1.
+// series count from 1. The values run from -1 to 1. Every row label is drawn under its point,
+// in a font small enough for the labels to stand apart; the lines after the fourth (a second
+// person) are drawn on a light casing so that they stand out from the first four.
 class BioChart : public QChartView {
     Q_OBJECT
 
@@ -60,6 +64,9 @@ public:
     void setSeriesPenStyle(int series, int style);
     int seriesPenStyle(int series) const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     struct Pen {
         QString legend;
@@ -72,6 +79,9 @@ private:
     void scheduleRedraw();
     void redrawLines();
     void redrawLabels();
+    void placeLegend();
+    void placeLabels();
+    QLineSeries* addLine(int column, const QPen& pen);
 
     QStringList m_labels;
     QList<Pen> m_pens;
@@ -82,8 +92,9 @@ private:
     bool m_redrawPending = false;
     int m_legendLocation = kLegendTopLeft;
     int m_legendAlignment = 0;
-    QBarCategoryAxis* m_rowAxis;
+    QValueAxis* m_rowAxis;
     QValueAxis* m_valueAxis;
+    QList<QGraphicsSimpleTextItem*> m_rowTexts;
 };
 
 } // namespace biorhythms

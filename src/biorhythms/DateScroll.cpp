@@ -1,5 +1,7 @@
 #include "biorhythms/DateScroll.h"
 
+#include <QWheelEvent>
+
 namespace biorhythms {
 
 MonthTable monthNames() {
@@ -56,6 +58,15 @@ DateScroll::DateScroll(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
             break;
         }
     });
+}
+
+void DateScroll::wheelEvent(QWheelEvent* event) {
+    // The bar counts upwards, against the way a scroll bar follows the wheel.
+    QWheelEvent turned(event->position(), event->globalPosition(), -event->pixelDelta(),
+                       -event->angleDelta(), event->buttons(), event->modifiers(), event->phase(),
+                       event->inverted(), event->source(), event->pointingDevice());
+    QScrollBar::wheelEvent(&turned);
+    event->setAccepted(turned.isAccepted());
 }
 
 void fitDayToMonth(DateScroll& day, int length) {

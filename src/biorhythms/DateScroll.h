@@ -26,6 +26,10 @@ public:
 
     int top() const { return maximum(); }
     int bottom() const { return minimum(); }
+
+protected:
+    // Turning the wheel up raises the value, as the upper arrow does.
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 // The month-length rule on a day bar: a day beyond the month's length becomes its last day

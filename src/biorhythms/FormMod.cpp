@@ -5,7 +5,7 @@
 #include "biorhythms/Profiles.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
-#include "forms/WindowFonts.h"
+#include "forms/Look.h"
 #include "platform/TempFile.h"
 #include "runtime/MessageBox.h"
 #include "runtime/TextFile.h"
@@ -17,6 +17,10 @@ namespace biorhythms {
 FormMod::FormMod() : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FormMod>()) {
     ui->setupUi(this);
     setFont(forms::sansSerifFont(9));
+    forms::applyLook(this, {{forms::Style::Ground, {this}},
+                            {forms::Style::Text, forms::labelsOf(this)},
+                            {forms::Style::Field, {ui->TextName, ui->DTPicker1}},
+                            {forms::Style::Command, {ui->CmdAcept, ui->CmdCancel}}});
     setFixedSize(size());
     ui->VScrollHora->setRange(0, 23);
     ui->VScrollMinuto->setRange(0, 59);

@@ -6,7 +6,7 @@
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
-#include "forms/WindowFonts.h"
+#include "forms/Look.h"
 #include "runtime/Clock.h"
 #include "runtime/DateValue.h"
 #include "runtime/MessageBox.h"
@@ -27,15 +27,6 @@ namespace {
 
 const QString kSameProfile = QStringLiteral("You should choose a different profile that the main");
 const QString kMean = QStringLiteral("Mean (Physi + Emo + Intell + Intui): ");
-const QString kLook =
-    QStringLiteral("QFrame#FramePage { border: 1px solid #e0b84c; border-radius: 4px; }"
-                   "QLabel { color: #f8f0dc; }"
-                   "QLabel#LabelInfo { color: #e0b84c; }"
-                   "QCheckBox { color: #f8f0dc; }"
-                   "QListWidget { color: #20180f; background: #f8f0dc; }"
-                   "QTabBar::tab { color: #f8f0dc; background: #2a3266; border: 1px solid #e0b84c;"
-                   " border-bottom: none; padding: 4px 16px; margin-right: 2px; }"
-                   "QTabBar::tab:selected { color: #20180f; background: #e0b84c; }");
 const std::array<QString, 4> kCycleCaptions = {
     QStringLiteral("Physical: "), QStringLiteral("Emotional: "), QStringLiteral("Intellectual: "),
     QStringLiteral("Intuition: ")};
@@ -166,12 +157,13 @@ FrmCompaTab::FrmCompaTab()
 FrmCompaTab::~FrmCompaTab() = default;
 
 void FrmCompaTab::styleControls() {
-    setStyleSheet(kLook);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(23, 29, 63));
-    colours.setColor(QPalette::WindowText, QColor(248, 240, 220));
-    setPalette(colours);
+    forms::applyLook(this, {{forms::Style::Ground, {this}},
+                            {forms::Style::Frame, {ui->FramePage}},
+                            {forms::Style::Text, forms::labelsOf(this)},
+                            {forms::Style::Choice, {ui->CheckPlot}},
+                            {forms::Style::Title, {ui->LabelInfo}},
+                            {forms::Style::Field, {ui->ListProfiles}},
+                            {forms::Style::Tabs, {ui->SSTab1}}});
     setFont(forms::arialFont(9));
     ui->LabelProMain->setFont(forms::arialFont(10, true));
     for (QLabel* value : {ui->LabelFis, ui->LabelEmo, ui->LabelInte, ui->LabelIntu}) {

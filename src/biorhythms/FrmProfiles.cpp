@@ -5,7 +5,7 @@
 #include "biorhythms/frmBio.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
-#include "forms/WindowFonts.h"
+#include "forms/Look.h"
 #include "platform/TempFile.h"
 #include "runtime/MessageBox.h"
 #include "runtime/TextFile.h"
@@ -22,6 +22,9 @@ FrmProfiles::FrmProfiles()
     : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FrmProfiles>()) {
     ui->setupUi(this);
     setFont(forms::sansSerifFont(9));
+    forms::applyLook(this, {{forms::Style::Ground, {this}},
+                            {forms::Style::Field, {ui->ListProfiles}},
+                            {forms::Style::Command, {ui->CmdBorrar, ui->CmdMod, ui->CmdExit}}});
     setFixedSize(size());
     connect(ui->CmdBorrar, &QPushButton::clicked, this, &FrmProfiles::CmdBorrar_Click);
     connect(ui->CmdMod, &QPushButton::clicked, this, &FrmProfiles::CmdMod_Click);

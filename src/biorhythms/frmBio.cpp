@@ -7,8 +7,8 @@
 #include "biorhythms/Profiles.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
+#include "forms/Look.h"
 #include "forms/UiPictures.h"
-#include "forms/WindowFonts.h"
 #include "runtime/Clock.h"
 #include "runtime/MessageBox.h"
 #include "runtime/ProgramFolder.h"
@@ -50,17 +50,20 @@ const QString kBirthDataNotSaved =
 // The snapshot window, opened by name.
 const QString kFormSnap = QStringLiteral("FormSnap");
 
-const QString kLook = QStringLiteral(
-    "QGroupBox { border: 1px solid #e0b84c; border-radius: 4px; margin-top: 8px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #e0b84c; }"
-    "QLabel { color: #f8f0dc; }"
-    "QLabel#PicBio { border: 1px solid #e0b84c; }"
-    "QLineEdit, QComboBox, QDateEdit { color: #20180f; background: #f8f0dc; }");
-
 std::optional<int> wholeNumber(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// A window that is open already comes to the front again (a load shows a new one itself).
+forms::Form* showAgainOrLoad(const QString& name) {
+    forms::Forms& windows = forms::Forms::instance();
+    if (forms::Form* open = windows.find(name)) {
+        open->Show();
+        return open;
+    }
+    return windows.load(name);
 }
 
 void playUrl() {
@@ -126,12 +129,12 @@ void frmBio::buildMenus() {
 }
 
 void frmBio::styleControls() {
-    setStyleSheet(kLook);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(23, 29, 63));
-    colours.setColor(QPalette::WindowText, QColor(248, 240, 220));
-    setPalette(colours);
+    forms::applyLook(
+        this, {{forms::Style::Ground, {this}},
+               {forms::Style::Text, forms::labelsOf(this)},
+               {forms::Style::Group, {ui->Frame1, ui->Frame2}},
+               {forms::Style::Frame, {ui->PicBio}},
+               {forms::Style::Field, {ui->DTPicker1, ui->ComboProfiles, ui->TextSecondProf}}});
     setFont(forms::arialFont(9));
     for (QLabel* big : {ui->lblDayBirth, ui->lblMonthBirth, ui->lblYearBirth, ui->lblDayBio,
                         ui->lblMonthBio, ui->lblYearBio}) {
@@ -495,11 +498,11 @@ void frmBio::XPButtonCompa_Click() {
         runtime::MsgBox(kTooFewProfiles, runtime::vbExclamation, QStringLiteral("Error-Info"));
         return;
     }
-    forms::Forms::instance().load(kFrmCompaTab);
+    showAgainOrLoad(kFrmCompaTab);
 }
 
 void frmBio::XPButtonEdit_Click() {
-    if (auto* profiles = static_cast<FrmProfiles*>(forms::Forms::instance().load(kFrmProfiles))) {
+    if (auto* profiles = static_cast<FrmProfiles*>(showAgainOrLoad(kFrmProfiles))) {
         profiles->ListaPerfiles();
     }
 }

@@ -3,6 +3,7 @@
 #include "biorhythms/BioState.h"
 #include "biorhythms/FrmCompaTab.h"
 #include "biorhythms/frmBio.h"
+#include "forms/Look.h"
 #include "runtime/Clock.h"
 #include "runtime/SystemFormats.h"
 #include "shell/SharedTables.h"
@@ -18,7 +19,6 @@ namespace {
 const QColor kBelowZero(255, 0, 0);
 const QColor kAboveZero(150, 250, 100);
 const QColor kAverageUp(0, 255, 0);
-const QColor kBarGround(16, 22, 52);
 constexpr double kChartTwoPi = 6.28318;
 constexpr double kScaleWidth = 12.0; // the bar picture's user scale: x 0..12, y 1..-1
 
@@ -42,14 +42,6 @@ const std::array<QString, 4> kSecondLegends = {
 const std::array<QColor, 4> kSecondColours = {QColor(0, 255, 0), QColor(255, 0, 0),
                                               QColor(0, 0, 255), QColor(255, 255, 0)};
 constexpr int kSecondPenWidth = 10;
-
-void setTextColour(QLabel* label, const QColor& colour) {
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    // The window's style sheet colours every label; the label's own one wins over it.
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
-}
 
 std::array<runtime::Single*, 4> cycleValuesOf(BioState& b) {
     return {&b.bioFisico, &b.bioEmocional, &b.bioIntelectual, &b.bioIntuicion};
@@ -90,7 +82,7 @@ void frmBio::CalcularBio() {
     drawBars();
     shell::calidadBio();
     const auto average = runtime::numericValue(b.bioMedia);
-    setTextColour(ui->LabelMedia, average && *average >= 0.0 ? kAverageUp : kBelowZero);
+    forms::setTextColour(ui->LabelMedia, average && *average >= 0.0 ? kAverageUp : kBelowZero);
     ui->LabelMedia->setText(b.bioMedia + QStringLiteral("% ") + b.bioMediaTexto);
     showTrends();
     ui->LabelGetTime->setText(QStringLiteral("Time: ") +
@@ -105,7 +97,7 @@ void frmBio::drawBars() {
     const std::array<QLabel*, 4> labels = {ui->LabelFis, ui->LabelEmo, ui->LabelInte, ui->LabelInt};
     const QSize size = ui->PicBio->contentsRect().size();
     QPixmap bars(size);
-    bars.fill(kBarGround);
+    bars.fill(forms::kDeepBlue);
     QPainter painter(&bars);
     for (std::size_t i = 0; i < kCycles.size(); ++i) {
         *shared[i] = values[i];
@@ -114,7 +106,7 @@ void frmBio::drawBars() {
             QRectF(pixelOf(cycle.barFrom, 0.0, size), pixelOf(cycle.barTo, values[i], size))
                 .normalized(),
             cycle.colour);
-        setTextColour(labels[i], values[i] < 0 ? kBelowZero : kAboveZero);
+        forms::setTextColour(labels[i], values[i] < 0 ? kBelowZero : kAboveZero);
         labels[i]->setText(QStringLiteral("(") +
                            runtime::formatNumber(values[i] * 100.0, QStringLiteral("0.00")) +
                            QStringLiteral(" %)"));

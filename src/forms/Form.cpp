@@ -1,6 +1,7 @@
 #include "forms/Form.h"
 
 #include "forms/Forms.h"
+#include "forms/UiPictures.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -14,6 +15,7 @@ quint64 lastLoadSerial = 0;
 
 Form::Form(const QString& name, QWidget* parent) : QWidget(parent), m_name(name) {
     setObjectName(name);
+    setWindowIcon(programIcon());
 }
 
 Form::~Form() {

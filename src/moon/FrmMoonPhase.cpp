@@ -1,7 +1,7 @@
 #include "moon/FrmMoonPhase.h"
 
+#include "forms/Look.h"
 #include "forms/UiPictures.h"
-#include "forms/WindowFonts.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
@@ -57,14 +57,14 @@ FrmMoonPhase::FrmMoonPhase()
     for (QLabel* label : {ui->LabelDetall, ui->LabelInfo, ui->LabelResum, ui->LabelAd}) {
         label->setFont(forms::sansSerifFont(kLabelPoints));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setStyleSheet(QStringLiteral("color: #f8f0dc;"));
         // Moves over the texts are theirs: only the window around them closes it.
         label->setMouseTracking(true);
         label->installEventFilter(this);
     }
     ui->LabelResum->setFont(forms::sansSerifFont(kLabelPoints, true));
-    ui->LabelResum->setStyleSheet(QStringLiteral("color: #e0b84c;"));
-    ui->LabelAd->setStyleSheet(QStringLiteral("color: #c8c0e8;"));
+    forms::applyLook(this, {{forms::Style::Text, {ui->LabelDetall, ui->LabelInfo}},
+                            {forms::Style::Title, {ui->LabelResum}},
+                            {forms::Style::Caption, {ui->LabelAd}}});
     ui->LabelDetall->setCursor(Qt::PointingHandCursor);
     connect(Timer1, &QTimer::timeout, this, &FrmMoonPhase::Timer1_Timer);
 }

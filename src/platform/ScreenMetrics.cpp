@@ -5,10 +5,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
 namespace {
+
+QRect availableOverride;
 
 const QScreen* primary() {
     return QGuiApplication::primaryScreen();
@@ -29,6 +32,20 @@ double twipsPerPixelY() {
 QSizeF screenSizeTwips() {
     const QSize pixels = primary() ? primary()->geometry().size() : QSize();
     return {pixels.width() * twipsPerPixelX(), pixels.height() * twipsPerPixelY()};
+}
+
+double bottomPanelTwips() {
+    if (!primary()) {
+        return 0.0;
+    }
+    const QRect available =
+        availableOverride.isEmpty() ? primary()->availableGeometry() : availableOverride;
+    const int below = primary()->geometry().bottom() - available.bottom();
+    return std::max(0, below) * twipsPerPixelY();
+}
+
+void setAvailableAreaOverride(const QRect& area) {
+    availableOverride = area;
 }
 
 QPoint pixelsToTwips(QPoint pixels) {

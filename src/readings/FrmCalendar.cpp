@@ -1,7 +1,7 @@
 #include "readings/FrmCalendar.h"
 
+#include "forms/Look.h"
 #include "forms/UiPictures.h"
-#include "forms/WindowFonts.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
@@ -49,16 +49,6 @@ constexpr runtime::Long kQuarterHalfAngle = 100;
 constexpr int kHalfAnglePerPicture = 6;
 constexpr int kUnturnedBorder = 4; // pixels on the right and at the bottom
 
-// Each control by name, so that the boxes the window opens keep their own look.
-const QString kLook = QStringLiteral(
-    "QLabel#LabelZod { color: #f8f0dc; }"
-    "QLabel#LblFecha, QLabel#LabelFase { color: #c8c0e8; }"
-    "QLineEdit#TxtFecha { color: #20180f; background: #f8f0dc; border: 1px solid #e0b84c;"
-    " border-radius: 4px; padding: 2px 4px; }"
-    "QPlainTextEdit#TextZod { color: #20180f; background: #f8f0dc; border: 1px solid #e0b84c;"
-    " border-radius: 4px; padding: 2px; }"
-    "QPushButton#CmdSalir { border: none; background: transparent; }");
-
 // The runtime's number-to-text conversion: a blank in the sign position of a positive number.
 QString withSignPosition(int number) {
     return (number < 0 ? QString() : QStringLiteral(" ")) + QString::number(number);
@@ -98,7 +88,10 @@ FrmCalendar::FrmCalendar()
 FrmCalendar::~FrmCalendar() = default;
 
 void FrmCalendar::styleControls() {
-    setStyleSheet(kLook);
+    forms::applyLook(this, {{forms::Style::Text, {ui->LabelZod}},
+                            {forms::Style::Caption, {ui->LblFecha, ui->LabelFase}},
+                            {forms::Style::Field, {ui->TxtFecha, ui->TextZod}},
+                            {forms::Style::Flat, {ui->CmdSalir}}});
     ui->Calendar1->setFont(forms::arialFont(9));
     for (QWidget* text : {static_cast<QWidget*>(ui->LblFecha), static_cast<QWidget*>(ui->TxtFecha),
                           static_cast<QWidget*>(ui->LabelFase)}) {

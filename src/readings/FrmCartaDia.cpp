@@ -5,8 +5,8 @@
 #include "biorhythms/BirthData.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
+#include "forms/Look.h"
 #include "forms/UiPictures.h"
-#include "forms/WindowFonts.h"
 #include "moon/FrmMoonPhase.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
@@ -67,19 +67,9 @@ const std::array<QString, 4> kRectangleKeys = {
     QStringLiteral("Velarcanacod_Left"), QStringLiteral("Velarcanacod_Top"),
     QStringLiteral("Velarcanacod_Width"), QStringLiteral("Velarcanacod_Height")};
 
-const QColor kBarGround(16, 22, 52);
 const QColor kBarScale(70, 80, 130); // the marks at 0 and at half way up and down
 const QColor kBarUp(0, 255, 0);
 const QColor kBarDown(255, 0, 0);
-
-const QString kLook = QStringLiteral(
-    "#FrmCartaDia > QLabel { color: #f8f0dc; }"
-    "QLabel#LblDate { color: #e0b84c; }"
-    "QLabel#LblTime, QLabel#LblUptime, QLabel#LabelFase, QLabel#LabelBioInfo { color: #c8c0e8; }"
-    "QLabel#PicMediaBio { border: 1px solid #e0b84c; background: #101634; }"
-    "QPlainTextEdit#TextZod { color: #20180f; background: #f8f0dc; border: 1px solid #e0b84c;"
-    " border-radius: 4px; padding: 2px; }"
-    "QPushButton#CommandInfo, QPushButton#CmdSalir { border: none; background: transparent; }");
 
 // Pixel rows of the value y on a box whose user scale runs from 1 at the top to -1 at the
 // bottom.
@@ -91,7 +81,7 @@ int rowOf(double y, int height) {
 // included, so that an average of 0 still shows one green row in the middle.
 QPixmap averageBar(QSize box, runtime::Single average) {
     QPixmap bar(box);
-    bar.fill(kBarGround);
+    bar.fill(forms::kDeepBlue);
     const int top = std::max(0, rowOf(std::max(0.0F, average), box.height()));
     const int bottom = std::min(box.height() - 1, rowOf(std::min(0.0F, average), box.height()));
     QPainter painter(&bar);
@@ -169,7 +159,13 @@ FrmCartaDia::FrmCartaDia()
 FrmCartaDia::~FrmCartaDia() = default;
 
 void FrmCartaDia::styleControls() {
-    setStyleSheet(kLook);
+    forms::applyLook(this, {{forms::Style::Text, forms::labelsOf(this)},
+                            {forms::Style::Title, {ui->LblDate}},
+                            {forms::Style::Caption,
+                             {ui->LblTime, ui->LblUptime, ui->LabelFase, ui->LabelBioInfo}},
+                            {forms::Style::Frame, {ui->PicMediaBio}},
+                            {forms::Style::Field, {ui->TextZod}},
+                            {forms::Style::Flat, {ui->CommandInfo, ui->CmdSalir}}});
     ui->LblDate->setFont(forms::arialFont(14, true));
     ui->LabelZod->setFont(forms::arialFont(12, true));
     ui->LabelFase->setFont(forms::arialFont(9));

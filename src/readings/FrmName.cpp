@@ -1,7 +1,7 @@
 #include "readings/FrmName.h"
 
 #include "forms/LoadGuard.h"
-#include "forms/WindowFonts.h"
+#include "forms/Look.h"
 #include "readings/CardRules.h"
 #include "readings/LetterValues.h"
 #include "readings/MensajeCarta.h"
@@ -53,8 +53,10 @@ FrmName::FrmName()
       menuBar(new QMenuBar(this)), ui(std::make_unique<Ui::FrmName>()) {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Names"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(readingWindowLook());
+    forms::applyLook(
+        this, {{forms::Style::Ground, {this}},
+               {forms::Style::Text, forms::labelsOf(this)},
+               {forms::Style::Field, {ui->Text1nom, ui->Text2nom, ui->Text1ape, ui->Text2ape}}});
     for (QLabel* label : {ui->Lbl1nom, ui->Lbl2nom, ui->Lbl1ape, ui->Lbl2ape}) {
         label->setFont(forms::sansSerifFont(8.25, true));
     }

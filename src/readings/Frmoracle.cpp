@@ -1,8 +1,8 @@
 #include "readings/Frmoracle.h"
 
 #include "forms/LoadGuard.h"
+#include "forms/Look.h"
 #include "forms/UiPictures.h"
-#include "forms/WindowFonts.h"
 #include "platform/IniFile.h"
 #include "readings/CardRules.h"
 #include "readings/LetterValues.h"
@@ -43,20 +43,6 @@ const QString kDateFormat = QStringLiteral("dddd, mmmm d yyyy");
 const QString kDateCaption = QStringLiteral("- Date of reading -");
 const QString kDateLocked = QStringLiteral("The date must be changed before the read is done!");
 constexpr int kMenuBarHeight = 24;
-
-const QString kLook = QStringLiteral(
-    "QWidget#Frmoracle { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-    " stop:0 #1c1440, stop:1 #0c0a24); }"
-    "QLabel { color: #f0e4c0; }"
-    "QLabel#imgesp, QLabel#imgbas, QLabel#imgcop, QLabel#imgor, QLabel#imgfinal"
-    " { border: 1px solid #c8a040; background: #0c0a24; }"
-    "QLineEdit { background: #f8f0dc; color: #20180f; border: 1px solid #c8a040;"
-    " border-radius: 3px; padding: 1px 4px; }"
-    "QPushButton#XPButton1 { color: #20180f; background: #e8d8a8; border: 1px solid #c8a040;"
-    " border-radius: 6px; }"
-    "QPlainTextEdit#TxtEdit { color: #20180f; background: #f8f0dc; border: 1px solid #c8a040;"
-    " border-radius: 4px; }"
-    "Line { color: #c8a040; }");
 
 // A data folder under the program folder, left out at the root of the file system.
 QString dataFolder(const QString& folder) {
@@ -134,7 +120,13 @@ void Frmoracle::buildMenus() {
 }
 
 void Frmoracle::styleControls() {
-    setStyleSheet(kLook);
+    forms::applyLook(
+        this, {{forms::Style::Ground, {this}},
+               {forms::Style::Text, forms::labelsOf(this)},
+               {forms::Style::Frame, {ui->imgesp, ui->imgbas, ui->imgcop, ui->imgor, ui->imgfinal}},
+               {forms::Style::Flat, {ui->ImageSoundMidOn, ui->ImageSoundMidOff}},
+               {forms::Style::Field, {ui->TxtEsp, ui->TxtBas, ui->TxtCop, ui->TxtOr, ui->TxtEdit}},
+               {forms::Style::Command, {ui->XPButton1}}});
     for (QLabel* title : {ui->LblEsp, ui->LblBas, ui->LblCop, ui->LblOr}) {
         title->setFont(forms::arialFont(9, true));
     }
@@ -295,7 +287,7 @@ void Frmoracle::readSuit(Suit suit) {
     sumdate(fechaLectura);
     *c.card = reduceOracleCard(*c.sum + sumaFecha, kMinorCards);
     s.numCarta = *c.card;
-    rutaCartas = runtime::programFolder() + dataFolder(kMinorFolder);
+    rutaCartas = runtime::programPath(dataFolder(kMinorFolder));
     if (s.tiradaReal) {
         orientacion = drawOrientation();
     }
@@ -341,7 +333,7 @@ void Frmoracle::sumapalos() {
     const runtime::Integer card = reduceOracleCard(sumaTotal, kMajorCards);
     sumaTotal = card;
     s.numCarta = card;
-    rutaCartas = runtime::programFolder() + dataFolder(deckFolder(s.tipoCarta));
+    rutaCartas = runtime::programPath(dataFolder(deckFolder(s.tipoCarta)));
     globalHecha = true;
     if (s.tiradaReal) {
         orientacion = drawOrientation();
@@ -389,7 +381,7 @@ void Frmoracle::ARButtonReset_Click() {
     for (QLineEdit* question : {ui->TxtEsp, ui->TxtBas, ui->TxtCop, ui->TxtOr}) {
         question->clear();
     }
-    rutaCartas = runtime::programFolder() + kMinorFolder;
+    rutaCartas = runtime::programPath(kMinorFolder);
     for (QLabel* box : {ui->imgesp, ui->imgbas, ui->imgcop, ui->imgor}) {
         showBack(box, kSuitBack);
     }
@@ -445,7 +437,7 @@ void Frmoracle::showSuitText(Suit suit) {
     ui->TxtEdit->show();
     const runtime::Integer card = reduceOracleCard(*c.card, kMinorCards);
     shell::shellState().numCarta = card;
-    rutaCartas = runtime::programFolder() + dataFolder(QStringLiteral("\\mtextos\\"));
+    rutaCartas = runtime::programPath(dataFolder(QStringLiteral("\\mtextos\\")));
     ui->TxtEdit->setPlainText(readCardText(minorCardTextPath(suit, card)));
 }
 
@@ -473,7 +465,7 @@ void Frmoracle::imgfinal_Click() {
     ui->TxtEdit->show();
     const runtime::Integer card = reduceOracleCard(total, kMajorCards);
     shell::shellState().numCarta = card;
-    rutaCartas = runtime::programFolder() + dataFolder(QStringLiteral("\\textos\\"));
+    rutaCartas = runtime::programPath(dataFolder(QStringLiteral("\\textos\\")));
     ui->TxtEdit->setPlainText(readCardText(majorCardTextPath(card)));
 }
 

@@ -20,7 +20,7 @@ bool musicIsOn(const QString& soundAmbient) {
 }
 
 QString tuneToPlay(const QString& songAmbient) {
-    return songAmbient.isEmpty() ? runtime::programFolder() + kDefaultTune : songAmbient;
+    return songAmbient.isEmpty() ? runtime::programPath(kDefaultTune) : songAmbient;
 }
 
 bool tocarMidi(const QString& tunePath, QTimer& timerMidi, const MusicPause& pause) {

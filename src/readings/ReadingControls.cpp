@@ -37,12 +37,4 @@ bool isLeftClick(QObject* watched, QEvent* event) {
            static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
 }
 
-QString readingWindowLook() {
-    return QStringLiteral(
-        "QWidget#frmVelarcana, QWidget#FrmName { background: #101634; }"
-        "QLabel { color: #f8f0dc; }"
-        "QLineEdit { color: #20180f; background: #f8f0dc; border: 1px solid #e0b84c;"
-        " border-radius: 4px; padding: 3px; }");
-}
-
 } // namespace readings

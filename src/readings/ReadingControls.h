@@ -24,7 +24,4 @@ void showPicture(QLabel* box, const QString& path);
 // A left button released over the control: its click.
 bool isLeftClick(QObject* watched, QEvent* event);
 
-// The look the reading windows share: dark ground, light texts, light text boxes.
-QString readingWindowLook();
-
 } // namespace readings

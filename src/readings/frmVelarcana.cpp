@@ -1,7 +1,7 @@
 #include "readings/frmVelarcana.h"
 
 #include "forms/LoadGuard.h"
-#include "forms/WindowFonts.h"
+#include "forms/Look.h"
 #include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
 #include "readings/ReadingControls.h"
@@ -50,8 +50,9 @@ frmVelarcana::frmVelarcana()
       menuBar(new QMenuBar(this)), ui(std::make_unique<Ui::frmVelarcana>()) {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Numbers"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(readingWindowLook());
+    forms::applyLook(this, {{forms::Style::Ground, {this}},
+                            {forms::Style::Text, forms::labelsOf(this)},
+                            {forms::Style::Field, {ui->text1, ui->Text2}}});
     ui->Label1->setFont(forms::sansSerifFont(8.25, true));
     ui->Text2->setFont(forms::sansSerifFont(9, true));
     ui->ImgVelarcana->setCursor(Qt::PointingHandCursor);

@@ -1,7 +1,7 @@
 #include "shell/FrmOptions.h"
 
 #include "forms/LoadGuard.h"
-#include "forms/UiPictures.h"
+#include "forms/Look.h"
 #include "platform/Autostart.h"
 #include "platform/IniFile.h"
 #include "runtime/MessageBox.h"
@@ -37,7 +37,7 @@ QString checkedText(bool checked, const char* on, const char* off) {
 FrmOptions::FrmOptions()
     : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FrmOptions>()) {
     ui->setupUi(this);
-    setWindowIcon(forms::programIcon());
+    styleControls();
     // Nothing is chosen before the settings are read, so reading them runs the handlers.
     ui->Combolist->setCurrentIndex(-1);
     ui->ComboBio->setCurrentIndex(-1);
@@ -45,6 +45,23 @@ FrmOptions::FrmOptions()
 }
 
 FrmOptions::~FrmOptions() = default;
+
+void FrmOptions::styleControls() {
+    QList<QWidget*> choices;
+    for (QAbstractButton* choice : findChildren<QAbstractButton*>()) {
+        if (choice != ui->ARButtonAcep) {
+            choices.append(choice);
+        }
+    }
+    forms::applyLook(this,
+                     {{forms::Style::Ground, {this}},
+                      {forms::Style::Text, forms::labelsOf(this)},
+                      {forms::Style::Choice, choices},
+                      {forms::Style::Group,
+                       {ui->Frame1, ui->Frame2, ui->Frame3, ui->Frame4, ui->Frame5, ui->Frame6}},
+                      {forms::Style::Field, {ui->Combolist, ui->ComboBio}},
+                      {forms::Style::Command, {ui->ARButtonAcep}}});
+}
 
 void FrmOptions::connectHandlers() {
     connect(ui->Combolist, &QComboBox::currentIndexChanged, this, &FrmOptions::Combolist_Click);
@@ -153,7 +170,7 @@ VELARCANA_OPTION_WRITER(GuardarMinimizar, "Minimizar")
 #undef VELARCANA_OPTION_WRITER
 
 void FrmOptions::WriteIniWin() {
-    platform::writeAutostart(kRunValueName, runtime::programFolder() + kProgramName);
+    platform::writeAutostart(kRunValueName, runtime::programPath(kProgramName));
 }
 
 void FrmOptions::EraseIniWin() {

@@ -72,6 +72,7 @@ protected:
     void Form_Load() override;
 
 private:
+    void styleControls();
     void connectHandlers();
 
     std::unique_ptr<Ui::FrmOptions> ui;

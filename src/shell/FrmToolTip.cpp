@@ -2,8 +2,8 @@
 
 #include "biorhythms/BioState.h"
 #include "forms/Forms.h"
+#include "forms/Look.h"
 #include "forms/UiPictures.h"
-#include "forms/WindowFonts.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonPhase.h"
 #include "platform/Pointer.h"
@@ -31,9 +31,7 @@ namespace {
 
 void styleLabel(QLabel* label, double points, bool bold, QColor colour) {
     label->setFont(forms::arialFont(points, bold));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    forms::setTextColour(label, colour);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

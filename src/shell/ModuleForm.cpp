@@ -32,7 +32,6 @@ ModuleForm::ModuleForm(const QString& name, const QString& caption)
       MnuIr(MnuIcon->addMenu(QStringLiteral("Go to..."))),
       MnuSalir((MnuIcon->addSeparator(), MnuIcon->addAction(QStringLiteral("Exit")))) {
     setWindowTitle(caption);
-    setWindowIcon(forms::programIcon());
     ctxSysTray1->setTrayIcon(forms::programIcon());
     MnuIcon->setObjectName(QStringLiteral("MnuIcon"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));

@@ -28,9 +28,14 @@ QString moonPicturePath(runtime::Single angle) {
 QImage moonPictureBox(runtime::Single angle, const QString& hemisferioSel, QSize box) {
     QImage image(box, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    const QImage picture(moonPicturePath(angle));
+    QImage picture(moonPicturePath(angle));
     if (picture.isNull()) {
         return image;
+    }
+    // A box smaller than the picture shows it whole, made smaller, inside its border.
+    const QSize room = box - QSize(kUnturnedBorder, kUnturnedBorder);
+    if (picture.width() > room.width() || picture.height() > room.height()) {
+        picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     {
         QPainter painter(&image);

@@ -14,9 +14,10 @@ int moonPictureNumber(runtime::Single angle);
 // Program folder & "\lunagif\moon<N>.gif".
 QString moonPicturePath(runtime::Single angle);
 
-// What a picture box of that size shows for the angle: the picture at its top left corner, and
-// for the southern hemisphere ("Sur") the box turned half round except its last 4 columns and
-// rows. A missing picture leaves the box empty.
+// What a picture box of that size shows for the angle: the picture at its top left corner (made
+// smaller when it would not fit inside the box's 4-pixel border), and for the southern
+// hemisphere ("Sur") the box turned half round except its last 4 columns and rows. A missing
+// picture leaves the box empty.
 QImage moonPictureBox(runtime::Single angle, const QString& hemisferioSel, QSize box);
 
 } // namespace shell

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace shell {
@@ -59,6 +60,11 @@ float Notif::screenWidthTwips() {
 
 float Notif::screenHeightTwips() {
     return static_cast<float>(platform::screenSizeTwips().height());
+}
+
+float Notif::restGapTwips() {
+    return std::max(static_cast<float>(kBottomGapTwips),
+                    static_cast<float>(platform::bottomPanelTwips()));
 }
 
 void Notif::setSlideDuration(int milliseconds) {
@@ -122,7 +128,7 @@ void Notif::SlideForm(int mode) {
             QString text = s.textoNotif;
             ui->mTexto->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             show();
-            if (slideTo(screenHeightTwips() - m_height - kBottomGapTwips)) {
+            if (slideTo(screenHeightTwips() - m_height - restGapTwips())) {
                 s.notifVisible = true;
                 Topmost();
             }

@@ -50,6 +50,9 @@ public:
     // The full screen, in twips.
     static float screenWidthTwips();
     static float screenHeightTwips();
+    // The lower edge's height above the screen's bottom when up: 435 twips, or above a taller
+    // panel at the bottom.
+    static float restGapTwips();
 
     // How long a whole slide takes; 0 runs it without waiting (tests).
     static void setSlideDuration(int milliseconds);

@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "forms/Look.h"
 #include "forms/UiPictures.h"
 #include "platform/ShellOpen.h"
 #include "runtime/ProgramFolder.h"
@@ -10,11 +11,7 @@
 #include <QMouseEvent>
 
 namespace shell {
-namespace {
-
-const QColor kLinkColour(20, 60, 170);
-
-} // namespace
+namespace {} // namespace
 
 const QString frmAbout::kDescription = QStringLiteral(
     "In the \"Numbers\" module you must introduce the number that you want and find "
@@ -32,17 +29,17 @@ QString versionText(int major, int minor, int revision) {
 frmAbout::frmAbout()
     : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::frmAbout>()) {
     ui->setupUi(this);
-    setWindowIcon(forms::programIcon());
     QFont title = ui->LblTitle->font();
     title.setPointSizeF(title.pointSizeF() * 1.6);
     title.setBold(true);
     ui->LblTitle->setFont(title);
     ui->lblDescription->setText(kDescription);
     ui->CommandInfo->setIcon(QIcon(forms::uiPicture(forms::kPicHelp)));
+    forms::applyLook(this, {{forms::Style::Ground, {this}},
+                            {forms::Style::Text, forms::labelsOf(this)},
+                            {forms::Style::Title, {ui->LblTitle, ui->LblMailto, ui->LblUrl}},
+                            {forms::Style::Command, {ui->CommandInfo, ui->ARButtonAcep}}});
     for (QLabel* link : {ui->LblMailto, ui->LblUrl}) {
-        QPalette palette = link->palette();
-        palette.setColor(QPalette::WindowText, kLinkColour);
-        link->setPalette(palette);
         link->setMouseTracking(true);
         link->installEventFilter(this);
     }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -80,4 +81,24 @@ TEST(DateScroll, UpperEndRaisesTheValueAndLowerEndLowersIt) {
     for (const auto& [at, value] : cases) {
         EXPECT_EQ(click(at), value) << at.y();
     }
+}
+
+// The wheel agrees with the arrows: turned up it raises the value, down it lowers it.
+TEST(DateScroll, TheWheelUpRaisesTheValueAsTheUpperArrowDoes) {
+    DateScroll bar;
+    bar.setRange(1, 31);
+    bar.setValue(10);
+    bar.resize(18, 120);
+    const auto turn = [&bar](int notches) {
+        const QPointF at(9, 60);
+        QWheelEvent wheel(at, bar.mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&bar, &wheel);
+        return bar.value();
+    };
+    EXPECT_EQ(turn(1), 11);
+    EXPECT_EQ(turn(1), 12);
+    EXPECT_EQ(turn(-1), 11);
+    bar.setValue(31);
+    EXPECT_EQ(turn(1), 31) << "the top stays the top";
 }

@@ -6,6 +6,7 @@
 #include "biorhythms/BioState.h"
 #include "biorhythms/BirthData.h"
 #include "biorhythms/DateScroll.h"
+#include "biorhythms/FrmProfiles.h"
 #include "forms/Forms.h"
 #include "runtime/MessageBox.h"
 #include "runtime/SystemFormats.h"
@@ -21,13 +22,18 @@
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -378,6 +384,75 @@ TEST_F(frmBioTest, ChartHoldsThirtyDaysAroundTheStudyDate) {
     EXPECT_TRUE(chart.legendVisible());
     EXPECT_EQ(chart.legendLocationType(), BioChart::kLegendTopLeft);
     EXPECT_TRUE(control<QLineEdit>(w, "TextSecondProf")->isHidden());
+}
+
+// Every day of the chart reads under its point at the window's own size; the legend stands at
+// the top left, clear of the lines.
+TEST_F(frmBioTest, EveryDayLabelStandsApartUnderItsPoint) {
+    frmBio& w = open();
+    setStudy(w, {2026, 12, 10});
+    BioChart& chart = *control<BioChart>(w, "MSChart1");
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+    }
+    QList<QGraphicsSimpleTextItem*> labels;
+    for (QGraphicsItem* item : chart.scene()->items()) {
+        if (auto* label = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item)) {
+            labels.append(label);
+        }
+    }
+    std::sort(labels.begin(), labels.end(), [](const auto* a, const auto* b) {
+        return a->sceneBoundingRect().left() < b->sceneBoundingRect().left();
+    });
+    ASSERT_EQ(labels.size(), 30);
+    ASSERT_FALSE(chart.chart()->series().isEmpty());
+    QAbstractSeries* line = chart.chart()->series().first();
+    const QRectF plot = chart.chart()->mapRectToScene(chart.chart()->plotArea());
+    const QRect view = chart.viewport()->rect();
+    QRect previous;
+    for (int row = 1; row <= 30; ++row) {
+        const QGraphicsSimpleTextItem* label = labels[row - 1];
+        const QRect shown = chart.mapFromScene(label->sceneBoundingRect()).boundingRect();
+        const double pointX = chart
+                                  .mapFromScene(chart.chart()->mapToScene(
+                                      chart.chart()->mapToPosition(QPointF(row - 1, 0.0), line)))
+                                  .x();
+        EXPECT_EQ(label->text(), chart.rowLabel(row)) << row;
+        EXPECT_TRUE(label->isVisible()) << row;
+        EXPECT_GE(label->font().pointSizeF(), 6.0) << row;
+        EXPECT_TRUE(view.contains(shown)) << row;
+        EXPECT_NEAR(shown.center().x(), pointX, 1.5) << row;
+        EXPECT_GE(label->sceneBoundingRect().top(), plot.bottom()) << "under the plot " << row;
+        if (row > 1) {
+            EXPECT_LT(previous.right(), shown.left()) << "apart from the one before " << row;
+        }
+        previous = shown;
+    }
+    EXPECT_EQ(labels.first()->text(), "26");
+    EXPECT_EQ(labels.last()->text(), "25");
+    const QRectF legend = chart.chart()->mapRectToScene(chart.chart()->legend()->geometry());
+    EXPECT_TRUE(chart.chart()->legend()->isVisible());
+    EXPECT_LE(legend.bottom(), plot.top()) << "above the plot";
+    EXPECT_LE(legend.left(), plot.left()) << "from the left";
+}
+
+// A profile list left behind this window comes to the front again on "Edit profiles".
+TEST_F(frmBioTest, EditProfilesBringsTheOpenListToTheFront) {
+    frmBio& w = open();
+    auto* edit = control<QPushButton>(w, "XPButtonEdit");
+    edit->click();
+    auto* list = forms::Forms::instance().findForm<biorhythms::FrmProfiles>();
+    ASSERT_NE(list, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), list);
+    w.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &w);
+    edit->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(forms::Forms::instance().findForm<biorhythms::FrmProfiles>(), list);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), list);
 }
 
 TEST_F(frmBioTest, SecondProfileIsDrawnWithTwoProfilesAndTheSettingOn) {

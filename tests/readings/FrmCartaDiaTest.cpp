@@ -582,6 +582,10 @@ TEST_F(FrmCartaDiaTest, SignTextOnTheFifthMoveOverTheSignPicture) {
     moveOver(sign, true);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->toPlainText(), "Leo, the Lion\nFire");
+    for (const char* clockLabel : {"LblTime", "LblGetTime"}) {
+        EXPECT_FALSE(box->geometry().intersects(control(w, clockLabel)->geometry()))
+            << "the local time stays in sight: " << clockLabel;
+    }
     for (int move = 6; move <= 10; ++move) {
         moveOver(sign, true);
     }

@@ -2,6 +2,7 @@
 
 #include "app/Windows.h"
 #include "forms/Forms.h"
+#include "platform/Music.h"
 #include "readings/OracleReadings.h"
 #include "readings/ReadingsState.h"
 #include "runtime/MessageBox.h"
@@ -19,6 +20,7 @@
 #include <QBuffer>
 #include <QCalendarWidget>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +83,7 @@ protected:
         app::registerWindows();
         folder.write("amenores/reverso.jpg", twoColourPicture(kGreen, kGreen));
         folder.write("amenores/reverso2.jpg", twoColourPicture(kGreen, kGreen));
+        folder.write("ambiente.mid", "MThd");
     }
     void TearDown() override {
         forms::Forms::instance().reset();
@@ -129,7 +132,7 @@ TEST_F(FrmoracleTest, LoadShowsTheDateOfReadingAndPlaysTheDefaultTune) {
     EXPECT_EQ(w.fechaLectura, makeDate(2016, 7, 24));
     EXPECT_FALSE(w.calendarioUsado);
     EXPECT_FALSE(shell::shellState().cargandoForm);
-    EXPECT_EQ(music.playing(), folder.path() + "\\ambiente.mid");
+    EXPECT_EQ(music.playing(), folder.path() + "/ambiente.mid");
     EXPECT_TRUE(w.TimerMidi->isActive());
     EXPECT_EQ(w.TimerMidi->interval(), Frmoracle::kTimerMidiMs);
     EXPECT_TRUE(control(w, "ImageSoundMidOn")->isVisibleTo(&w));
@@ -154,9 +157,11 @@ TEST_F(FrmoracleTest, SoundAmbientOtherThanSypLeavesTheMusicOff) {
 }
 
 TEST_F(FrmoracleTest, TheSoundSwitchStopsAndStartsTheChosenTune) {
-    settings("SongAmbient=/music/own.mid\r\n");
+    folder.write("music/own.mid", "MThd");
+    folder.write("music/new.mid", "MThd");
+    settings("SongAmbient=" + folder.file("music/own.mid").toLocal8Bit() + "\r\n");
     Frmoracle& w = open();
-    EXPECT_EQ(music.playing(), "/music/own.mid");
+    EXPECT_EQ(music.playing(), folder.file("music/own.mid"));
     w.ImageSoundMidOn_Click();
     EXPECT_EQ(music.commands.last(), "close all");
     EXPECT_EQ(music.playing(), "");
@@ -164,9 +169,10 @@ TEST_F(FrmoracleTest, TheSoundSwitchStopsAndStartsTheChosenTune) {
     EXPECT_TRUE(control(w, "ImageSoundMidOff")->isVisibleTo(&w));
     EXPECT_TRUE(QString::fromLatin1(folder.read("opciones.ini")).contains("SoundAmbient=nop"));
 
-    settings("SoundAmbient=nop\r\nSongAmbient=/music/new.mid\r\n");
+    settings("SoundAmbient=nop\r\nSongAmbient=" + folder.file("music/new.mid").toLocal8Bit() +
+             "\r\n");
     w.ImageSoundMidOff_Click();
-    EXPECT_EQ(music.playing(), "/music/new.mid") << "the tune is read again";
+    EXPECT_EQ(music.playing(), folder.file("music/new.mid")) << "the tune is read again";
     EXPECT_TRUE(w.TimerMidi->isActive());
     EXPECT_TRUE(control(w, "ImageSoundMidOn")->isVisibleTo(&w));
     EXPECT_TRUE(QString::fromLatin1(folder.read("opciones.ini")).contains("SoundAmbient=syp"));
@@ -180,6 +186,32 @@ TEST_F(FrmoracleTest, TheTimerRestartsTheTuneAtItsEnd) {
     EXPECT_EQ(music.commands.mid(music.commands.size() - 2),
               QStringList({QString("seek %1").arg(id), QString("play %1").arg(id)}));
     EXPECT_NE(music.playing(), "");
+}
+
+TEST_F(FrmoracleTest, AMissingTuneLeavesTheSwitchOnAndNothingPlaying) {
+    ASSERT_TRUE(QFile::remove(folder.file("ambiente.mid")));
+    Frmoracle& w = open();
+    EXPECT_EQ(music.playing(), "");
+    EXPECT_EQ(readings::readingsState().midiId, 0);
+    EXPECT_TRUE(control(w, "ImageSoundMidOn")->isVisibleTo(&w));
+}
+
+// The shipped tune, in a fresh program folder, through the real music layer (SDL's dummy audio
+// driver).
+TEST_F(FrmoracleTest, TheDefaultTunePlaysThroughTheRealMusicLayer) {
+    QFile shipped(QStringLiteral(VELARCANA_PROGRAM_DIR "/ambiente.mid"));
+    if (!shipped.open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "the program data is not built";
+    }
+    folder.write("ambiente.mid", shipped.readAll());
+    platform::setMusicPlayer(nullptr);
+    Frmoracle& w = open();
+    const auto id = static_cast<platform::MciDeviceId>(readings::readingsState().midiId);
+    ASSERT_NE(id, 0U) << "the default tune opens";
+    EXPECT_EQ(platform::musicPlayer().statusMode(id), platform::kMciModePlay);
+    EXPECT_TRUE(control(w, "ImageSoundMidOn")->isVisibleTo(&w));
+    w.ImageSoundMidOn_Click();
+    EXPECT_EQ(platform::musicPlayer().statusMode(id), 0) << "switched off, the tune is closed";
 }
 
 TEST_F(FrmoracleTest, TheCloseBoxHidesTheWindowAndStopsTheMusicForGood) {

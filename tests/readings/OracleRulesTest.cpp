@@ -104,6 +104,12 @@ protected:
     void SetUp() override { resetReadingsState(); }
     void TearDown() override { resetReadingsState(); }
 
+    // A tune file of the program folder.
+    QString tune(const QString& name) const {
+        folder.write(name, "MThd");
+        return folder.file(name);
+    }
+
     testing_support::TempProgramFolder folder;
     testing_support::FakeMusicPlayer music;
     QTimer timerMidi;
@@ -115,18 +121,20 @@ TEST_F(OracleMusicTest, SettingsChooseWhetherAndWhatToPlay) {
     EXPECT_TRUE(musicIsOn("syp"));
     EXPECT_FALSE(musicIsOn("nop"));
     EXPECT_FALSE(musicIsOn("Syp"));
-    EXPECT_EQ(tuneToPlay(""), runtime::programFolder() + "\\ambiente.mid");
+    EXPECT_EQ(tuneToPlay(""), folder.path() + "/ambiente.mid");
     EXPECT_EQ(tuneToPlay("/tmp/other.mid"), "/tmp/other.mid");
 }
 
 TEST_F(OracleMusicTest, PlayingClosesTheOldTuneAndStartsTheTimer) {
-    tocarMidi("/a.mid", timerMidi, goOn);
+    const QString a = tune("a.mid");
+    const QString b = tune("b.mid");
+    tocarMidi(a, timerMidi, goOn);
     EXPECT_EQ(readingsState().midiId, 1);
     EXPECT_TRUE(timerMidi.isActive());
-    tocarMidi("/b.mid", timerMidi, goOn);
+    tocarMidi(b, timerMidi, goOn);
     EXPECT_EQ(music.commands,
-              QStringList({"open /a.mid", "play 1", "close 1", "open /b.mid", "play 2"}));
-    EXPECT_EQ(music.playing(), "/b.mid");
+              QStringList({"open " + a, "play 1", "close 1", "open " + b, "play 2"}));
+    EXPECT_EQ(music.playing(), b);
     pararMidi(timerMidi);
     EXPECT_EQ(music.commands.last(), "close all");
     EXPECT_EQ(readingsState().midiId, 0);
@@ -134,35 +142,43 @@ TEST_F(OracleMusicTest, PlayingClosesTheOldTuneAndStartsTheTimer) {
 }
 
 TEST_F(OracleMusicTest, ATuneWhoseWindowWentInThePauseIsClosedUnplayed) {
-    EXPECT_TRUE(tocarMidi("/a.mid", timerMidi, goOn));
-    EXPECT_FALSE(tocarMidi("/b.mid", timerMidi, [] { return false; }));
+    const QString a = tune("a.mid");
+    const QString b = tune("b.mid");
+    EXPECT_TRUE(tocarMidi(a, timerMidi, goOn));
+    EXPECT_FALSE(tocarMidi(b, timerMidi, [] { return false; }));
     EXPECT_EQ(music.commands,
-              QStringList({"open /a.mid", "play 1", "close 1", "open /b.mid", "close 2"}));
+              QStringList({"open " + a, "play 1", "close 1", "open " + b, "close 2"}));
     EXPECT_EQ(music.playing(), "");
     EXPECT_EQ(readingsState().midiId, 0);
 }
 
 TEST_F(OracleMusicTest, ATuneAtItsEndStartsAgainFromItsStart) {
-    tocarMidi("/a.mid", timerMidi, goOn);
+    const QString a = tune("a.mid");
+    tocarMidi(a, timerMidi, goOn);
     restartTuneAtEnd();
     EXPECT_EQ(music.commands.size(), 2) << "a playing tune is left alone";
     music.reachEnd(1);
     restartTuneAtEnd();
     EXPECT_EQ(music.commands.mid(2), QStringList({"seek 1", "play 1"}));
-    EXPECT_EQ(music.playing(), "/a.mid");
+    EXPECT_EQ(music.playing(), a);
 }
 
-TEST_F(OracleMusicTest, AnUnplayableTuneLeavesNothingToRestart) {
-    music.unplayable << "/broken.mid";
-    tocarMidi("/broken.mid", timerMidi, goOn);
-    EXPECT_EQ(readingsState().midiId, 0);
-    EXPECT_TRUE(timerMidi.isActive());
-    restartTuneAtEnd();
-    EXPECT_EQ(music.commands, QStringList({"open /broken.mid", "play 0"}));
+TEST_F(OracleMusicTest, AMissingOrUnplayableTuneLeavesNothingToRestart) {
+    const QString broken = tune("broken.mid");
+    music.unplayable << broken;
+    for (const QString& path : {broken, folder.file("missing.mid")}) {
+        music.commands.clear();
+        tocarMidi(path, timerMidi, goOn);
+        EXPECT_EQ(readingsState().midiId, 0) << path.toStdString();
+        EXPECT_TRUE(timerMidi.isActive());
+        restartTuneAtEnd();
+        EXPECT_EQ(music.commands, QStringList({"open " + path, "play 0"}));
+        EXPECT_EQ(music.playing(), "");
+    }
 }
 
 TEST_F(OracleMusicTest, StoppingAtUnloadClosesTheTuneForGood) {
-    tocarMidi("/a.mid", timerMidi, goOn);
+    tocarMidi(tune("a.mid"), timerMidi, goOn);
     stopTuneAtUnload();
     EXPECT_EQ(music.commands.mid(2), QStringList({"stop 1", "close 1"}));
     EXPECT_EQ(readingsState().midiId, 1) << "the identifier stays";

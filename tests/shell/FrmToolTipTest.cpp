@@ -27,21 +27,44 @@ TEST(MoonPicture, NumberRunsFromNewThroughFullToNew) {
     }
 }
 
-TEST(MoonPicture, SouthernHemisphereTurnsAllButTheLastFourPixels) {
-    testing_support::TempProgramFolder folder;
-    QImage moon(10, 10, QImage::Format_ARGB32);
+namespace {
+
+// moon15.gif of the program folder: black with a white top left pixel and a white last column.
+void saveFullMoon(const testing_support::TempProgramFolder& folder, int side) {
+    QImage moon(side, side, QImage::Format_ARGB32);
     moon.fill(Qt::black);
     moon.setPixel(0, 0, qRgb(255, 255, 255));
+    for (int y = 1; y < side; ++y) {
+        moon.setPixel(side - 1, y, qRgb(255, 255, 255));
+    }
     ASSERT_TRUE(QDir().mkpath(folder.file("lunagif")));
     ASSERT_TRUE(moon.save(folder.file("lunagif/moon15.gif"), "GIF") ||
                 moon.save(folder.file("lunagif/moon15.gif"), "PNG"));
+}
+
+} // namespace
+
+TEST(MoonPicture, SouthernHemisphereTurnsAllButTheLastFourPixels) {
+    testing_support::TempProgramFolder folder;
+    saveFullMoon(folder, 6);
     const QImage north = moonPictureBox(180.0F, "Norte", QSize(10, 10));
     const QImage south = moonPictureBox(180.0F, "Sur", QSize(10, 10));
     EXPECT_EQ(north.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(south.pixel(5, 5), qRgb(255, 255, 255));
-    EXPECT_EQ(south.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(south.pixel(0, 0), qRgb(255, 255, 255)) << "the last column turned to the first";
+    EXPECT_EQ(south.pixel(1, 5), qRgb(0, 0, 0));
     EXPECT_TRUE(moonPictureBox(0.0F, "Sur", QSize(10, 10)).pixelColor(3, 3).alpha() == 0)
         << "a missing picture leaves the box empty";
+}
+
+TEST(MoonPicture, ABoxSmallerThanThePictureShowsItWhole) {
+    testing_support::TempProgramFolder folder;
+    saveFullMoon(folder, 64);
+    const QImage box = moonPictureBox(180.0F, "Norte", QSize(53, 53));
+    const int middle = 24;
+    EXPECT_GT(qGray(box.pixel(48, middle)), 128) << "the picture's right edge is in the box";
+    EXPECT_LT(qGray(box.pixel(24, middle)), 64);
+    EXPECT_EQ(box.pixelColor(50, middle).alpha(), 0) << "the border stays clear";
 }
 
 class FrmToolTipTest : public testing::Test {

@@ -1,6 +1,7 @@
 #include "shell/Notif.h"
 
 #include "forms/Forms.h"
+#include "platform/ScreenMetrics.h"
 #include "shell/FrmTimer.h"
 #include "shell/ShellState.h"
 #include "support/FakeClock.h"
@@ -28,6 +29,7 @@ protected:
         Forms::instance().reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Notif::setSlideDuration(Notif::kDefaultSlideMs);
+        platform::setAvailableAreaOverride(QRect());
     }
 
     // A sender: the text, then the window shown (its load slides it in).
@@ -78,6 +80,24 @@ TEST_F(NotifTest, RestsAtTheBottomRightOfTheScreen) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(n.geometry().right() + 1, screen.right() + 1 - qRound(500 / 15.0));
     EXPECT_EQ(n.geometry().bottom() + 1, screen.bottom() + 1 - qRound(435 / 15.0));
+}
+
+// A panel at the bottom taller than the 435 twips would hide the notice's lower part: the
+// notice then rests on the panel's top instead.
+TEST_F(NotifTest, RestsAboveAPanelTallerThanItsGap) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int usual = qRound(435 / 15.0);
+    const std::pair<int, int> cases[] = {{0, usual}, {20, usual}, {31, 31}, {64, 64}};
+    for (const auto& [panel, gap] : cases) {
+        platform::setAvailableAreaOverride(screen.adjusted(0, 0, 0, -panel));
+        Notif& n = notice("Welcome to Velarcana, change the birth date to calculate biorhythms.");
+        EXPECT_EQ(n.geometry().bottom() + 1, screen.bottom() + 1 - gap) << panel;
+        EXPECT_EQ(n.topTwips() + n.heightTwips(),
+                  Notif::screenHeightTwips() - std::max(435, panel * 15))
+            << panel;
+        n.Image1_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(NotifTest, ClickOnTheClosePictureSlidesItAwayAndUnloadsIt) {

@@ -2,6 +2,7 @@
 
 #include "platform/Music.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <QStringList>
 
@@ -10,7 +11,8 @@
 namespace testing_support {
 
 // Keeps the tunes opened and the commands given instead of playing anything; installs itself
-// while it lives. An open device plays until a test lets it reach its end.
+// while it lives. A file that does not exist, or one marked unplayable, opens no device. An
+// open device plays until a test lets it reach its end.
 class FakeMusicPlayer final : public platform::MusicPlayer {
 public:
     FakeMusicPlayer() { platform::setMusicPlayer(this); }
@@ -18,7 +20,8 @@ public:
 
     platform::MciDeviceId open(const QString& path) override {
         commands << QStringLiteral("open ") + path;
-        if (unplayable.contains(path)) {
+        // As the real player: no device for a file that is not there.
+        if (unplayable.contains(path) || !QFileInfo(path).isFile()) {
             return 0;
         }
         const platform::MciDeviceId id = nextId++;
