@@ -1,5 +1,6 @@
 #include "platform/ScreenMetrics.h"
 
+#include "platform/TaskbarEdge.h"
 #include "runtime/Twips.h"
 
 #include <QGuiApplication>
@@ -10,8 +11,6 @@
 
 namespace platform {
 namespace {
-
-QRect availableOverride;
 
 const QScreen* primary() {
     return QGuiApplication::primaryScreen();
@@ -35,17 +34,12 @@ QSizeF screenSizeTwips() {
 }
 
 double bottomPanelTwips() {
-    if (!primary()) {
+    const auto screen = primaryScreenGeometry();
+    if (!screen) {
         return 0.0;
     }
-    const QRect available =
-        availableOverride.isEmpty() ? primary()->availableGeometry() : availableOverride;
-    const int below = primary()->geometry().bottom() - available.bottom();
+    const int below = screen->full.bottom() - screen->available.bottom();
     return std::max(0, below) * twipsPerPixelY();
-}
-
-void setAvailableAreaOverride(const QRect& area) {
-    availableOverride = area;
 }
 
 QPoint pixelsToTwips(QPoint pixels) {

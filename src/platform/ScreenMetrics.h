@@ -14,9 +14,6 @@ QSizeF screenSizeTwips();
 // How far panels reach up from the primary screen's bottom edge (the part of the screen below
 // its available area), in twips; 0 without a panel there.
 double bottomPanelTwips();
-// Tests pin the primary screen's available area, in pixels; an empty one goes back to the
-// screen.
-void setAvailableAreaOverride(const QRect& area);
 // A screen position in pixels as twips, each axis rounded to a whole number.
 QPoint pixelsToTwips(QPoint pixels);
 // A position in twips as screen pixels.

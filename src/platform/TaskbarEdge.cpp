@@ -28,8 +28,12 @@ void setScreenSource(const ScreenSource* replacement) {
     current = replacement ? replacement : &primaryScreen;
 }
 
+std::optional<ScreenGeometry> primaryScreenGeometry() {
+    return current->primaryScreen();
+}
+
 int taskbarEdge() {
-    const auto screen = current->primaryScreen();
+    const auto screen = primaryScreenGeometry();
     if (!screen) {
         return Left;
     }

@@ -23,6 +23,9 @@ public:
 // Installs another source (not owned); nullptr puts the real screen back.
 void setScreenSource(const ScreenSource* replacement);
 
+// The primary screen as the current source sees it; nothing when there is no screen.
+std::optional<ScreenGeometry> primaryScreenGeometry();
+
 // The screen edge where the taskbar (panel) lies: 0 left, 1 top, 2 right, 3 bottom; 0 when no
 // edge can be found. Read from the primary screen's available geometry against its full one: the
 // edge where it is inset, the bottom first.

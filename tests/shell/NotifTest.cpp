@@ -5,6 +5,7 @@
 #include "shell/FrmTimer.h"
 #include "shell/ShellState.h"
 #include "support/FakeClock.h"
+#include "support/FakeScreen.h"
 #include "support/TempProgramFolder.h"
 
 #include <QCoreApplication>
@@ -29,7 +30,6 @@ protected:
         Forms::instance().reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Notif::setSlideDuration(Notif::kDefaultSlideMs);
-        platform::setAvailableAreaOverride(QRect());
     }
 
     // A sender: the text, then the window shown (its load slides it in).
@@ -88,8 +88,9 @@ TEST_F(NotifTest, RestsAboveAPanelTallerThanItsGap) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int usual = qRound(435 / 15.0);
     const std::pair<int, int> cases[] = {{0, usual}, {20, usual}, {31, 31}, {64, 64}};
+    testing_support::FakeScreen fake(3);
     for (const auto& [panel, gap] : cases) {
-        platform::setAvailableAreaOverride(screen.adjusted(0, 0, 0, -panel));
+        fake.setGeometry(screen, screen.adjusted(0, 0, 0, -panel));
         Notif& n = notice("Welcome to Velarcana, change the birth date to calculate biorhythms.");
         EXPECT_EQ(n.geometry().bottom() + 1, screen.bottom() + 1 - gap) << panel;
         EXPECT_EQ(n.topTwips() + n.heightTwips(),
