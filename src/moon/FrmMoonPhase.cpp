@@ -66,6 +66,8 @@ FrmMoonPhase::FrmMoonPhase()
     ui->LabelResum->setStyleSheet(QStringLiteral("color: #e0b84c;"));
     ui->LabelAd->setStyleSheet(QStringLiteral("color: #c8c0e8;"));
     ui->LabelDetall->setCursor(Qt::PointingHandCursor);
+    // On the whole second, with the program's other one-second timers.
+    Timer1->setTimerType(Qt::VeryCoarseTimer);
     connect(Timer1, &QTimer::timeout, this, &FrmMoonPhase::Timer1_Timer);
 }
 
