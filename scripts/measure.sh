@@ -6,8 +6,10 @@
 # device has closed), processor time and wake-ups over the idle seconds. Prints both and their
 # ratios. The program runs on a temporary copy of its folder, as on a first start.
 # Usage: scripts/measure.sh [build-dir] [idle-seconds] [settle-seconds]
-# The X display is :90 to :98, or MEASURE_DISPLAY (a number).
+# The X display is :90 to :98, or MEASURE_DISPLAY (a number). Like a desktop session, the
+# session has a D-Bus session bus; without one, the first program to ask would start one.
 set -euo pipefail
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || exec dbus-run-session -- "$0" "$@"
 cd "$(dirname "$0")/.."
 build=${1:-build}
 idle=${2:-60}
