@@ -149,6 +149,9 @@ private:
     // Until Qt shows a window for the icon, every showing is looked at; a poll stands in where
     // the icon has a position but no window of ours.
     void findWindow() {
+        if (!m_target) {
+            return; // retired
+        }
         if (QWidget* window = freeIconWindow()) {
             watch(window);
             return;
@@ -177,12 +180,11 @@ private:
         }
     }
 
-    // Qt makes a new window when the tray changes (a panel restarting).
+    // Qt makes a new window when the tray changes (a panel restarting), right after the old one
+    // has gone; while it goes, the old one is still listed among the windows.
     void windowGone(QObject* window) {
         claimedWindows().erase(window);
-        if (m_target) {
-            findWindow();
-        }
+        QTimer::singleShot(0, this, &TrayEntry::findWindow);
     }
 
     void activated(QSystemTrayIcon::ActivationReason reason) {
