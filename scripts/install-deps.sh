@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     liberfa-dev libgif-dev fp-utils
     fonts-dejavu-core fonts-liberation fonts-symbola
-    xvfb xauth trayer x11-utils xdotool imagemagick
+    xvfb xauth trayer x11-utils xdotool imagemagick dbus-daemon
     xdg-utils xchm
 )
 

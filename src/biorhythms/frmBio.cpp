@@ -91,6 +91,7 @@ frmBio::frmBio()
     styleControls();
     connectControls();
     TimerButton->setInterval(kButtonTickMs);
+    TimerBio->setTimerType(Qt::VeryCoarseTimer); // on the second, with the program's others
     TimerBio->setInterval(kBioTickMs);
     TimerBio->start();
 }

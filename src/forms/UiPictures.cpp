@@ -1,5 +1,6 @@
 #include "forms/UiPictures.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QWidget>
@@ -7,7 +8,13 @@
 namespace forms {
 
 QPixmap uiPicture(const QString& name) {
-    return QPixmap(QStringLiteral(":/ui/") + name + QStringLiteral(".png"));
+    return pictureFile(QStringLiteral(":/ui/") + name + QStringLiteral(".png"));
+}
+
+// Through QImage: a pixmap loaded from a file would stay in Qt's pixmap cache for the rest of
+// the day, beside the copy that its control keeps.
+QPixmap pictureFile(const QString& path) {
+    return QPixmap::fromImage(QImage(path));
 }
 
 void paintWindowPicture(QWidget* window, const QString& name) {

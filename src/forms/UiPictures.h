@@ -22,6 +22,10 @@ inline const QString kPicToolTip = QStringLiteral("tooltip-background"); // pers
 // missing, so the control shows nothing.
 QPixmap uiPicture(const QString& name);
 
+// A picture file, read without entering Qt's pixmap cache: the control that shows it keeps the
+// only copy. A null pixmap when the file is missing or no picture.
+QPixmap pictureFile(const QString& path);
+
 // Paints a window picture stretched over the whole widget, or the program's night blue where the
 // picture is missing. The stretched picture is kept for the widget's size.
 void paintWindowPicture(QWidget* window, const QString& name);

@@ -66,6 +66,8 @@ FrmMoonPhase::FrmMoonPhase()
                             {forms::Style::Title, {ui->LabelResum}},
                             {forms::Style::Caption, {ui->LabelAd}}});
     ui->LabelDetall->setCursor(Qt::PointingHandCursor);
+    // On the whole second, with the program's other one-second timers.
+    Timer1->setTimerType(Qt::VeryCoarseTimer);
     connect(Timer1, &QTimer::timeout, this, &FrmMoonPhase::Timer1_Timer);
 }
 

@@ -32,6 +32,7 @@ public:
         }
         const MciDeviceId id = m_nextId++;
         m_devices[id] = Device{music, false};
+        holdAudio(); // a loaded tune belongs to the open audio device
         return id;
     }
 
@@ -90,6 +91,7 @@ public:
         }
         Mix_FreeMusic(found->second.music);
         m_devices.erase(found);
+        releaseAudio();
     }
 
     void closeAll() override {

@@ -2,21 +2,32 @@
 
 #include "platform/Pointer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWidget>
 
 #include <map>
+#include <set>
 #include <utility>
 
 namespace platform {
 namespace {
 
-constexpr int kHoverPollMs = 100;
+constexpr int kHoverPollMs = 100;         // the hover tick of the tray control
 constexpr int kBalloonMs = 10000;         // the shell's usual balloon time
 constexpr std::uint32_t kIconMask = 0x0F; // the icon part of a balloon's flags
+constexpr int kDBusTimeoutMs = 1000;
+// Qt's own window for a tray icon on an XEmbed tray.
+const QString kIconWindowName = QStringLiteral("QSystemTrayIconSys");
 
 // The shell's texts end lines with CR LF; Qt's widgets want LF.
 QString shownText(const QString& text) {
@@ -24,15 +35,63 @@ QString shownText(const QString& text) {
     return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// One icon in the tray, with its hover poll.
+// Qt shows its tray icons through StatusNotifierItem exactly when a StatusNotifierHost is
+// registered with the session bus's watcher the first time it asks; it asks once. So do we,
+// right before Qt does.
+bool statusNotifierHostRegistered() {
+    static const bool registered = [] {
+        const QString platform = QGuiApplication::platformName();
+        if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland"))) {
+            return false;
+        }
+        const QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) {
+            return false;
+        }
+        const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            watcher, QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+        const QDBusMessage reply = bus.call(get, QDBus::Block, kDBusTimeoutMs);
+        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+               reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+    }();
+    return registered;
+}
+
+// Qt's icon windows that an icon of ours watches.
+std::set<const QObject*>& claimedWindows() {
+    static std::set<const QObject*> windows;
+    return windows;
+}
+
+bool isFreeIconWindow(const QObject* object) {
+    return object->isWidgetType() && object->objectName() == kIconWindowName &&
+           claimedWindows().count(object) == 0;
+}
+
+QWidget* freeIconWindow() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (isFreeIconWindow(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// One icon in the tray. Where the icon is a window of our own, pointer moves over it come from
+// that window's events; where the host reports the icon's position without giving us its
+// window, a poll finds them; a StatusNotifierItem host gives neither, and nothing runs.
 class TrayEntry : public QObject {
 public:
     TrayEntry(TrayWindow* target, QObject* parent)
         : QObject(parent), m_target(target), m_icon(new QSystemTrayIcon(this)),
           m_poll(new QTimer(this)) {
+        m_poll->setInterval(kHoverPollMs);
         connect(m_icon, &QSystemTrayIcon::activated, this, &TrayEntry::activated);
         connect(m_poll, &QTimer::timeout, this, &TrayEntry::poll);
-        m_poll->start(kHoverPollMs);
     }
 
     void apply(const NotifyIconData& data) {
@@ -53,11 +112,21 @@ public:
         }
     }
 
-    void showIcon() { m_icon->show(); }
+    // An XEmbed icon gets its own window from Qt when a tray is there to take it.
+    void showIcon() {
+        m_icon->show();
+        if (!statusNotifierHostRegistered()) {
+            findWindow();
+        }
+    }
+    void setMenu(QMenu* menu) { m_icon->setContextMenu(menu); }
+    void setToolTip(const QString& text) { m_icon->setToolTip(shownText(text)); }
 
     // Goes without delivering anything more; deleted later, as a callback may be running.
     void retire() {
         m_target = nullptr;
+        qApp->removeEventFilter(this);
+        unwatch();
         m_poll->stop();
         m_icon->hide();
         deleteLater();
@@ -65,7 +134,59 @@ public:
 
     QRect geometry() const { return m_icon->geometry(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watched == m_window && (type == QEvent::Enter || type == QEvent::MouseMove)) {
+            deliver(WM_MOUSEMOVE);
+        } else if (!m_window && type == QEvent::Show && isFreeIconWindow(watched)) {
+            watch(static_cast<QWidget*>(watched));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
 private:
+    // Until Qt shows a window for the icon, every showing is looked at; a poll stands in where
+    // the icon has a position but no window of ours.
+    void findWindow() {
+        if (!m_target) {
+            return; // retired
+        }
+        if (QWidget* window = freeIconWindow()) {
+            watch(window);
+            return;
+        }
+        qApp->installEventFilter(this);
+        if (!geometry().isEmpty()) {
+            m_poll->start();
+        }
+    }
+
+    void watch(QWidget* window) {
+        qApp->removeEventFilter(this);
+        m_poll->stop();
+        m_window = window;
+        claimedWindows().insert(window);
+        window->installEventFilter(this);
+        connect(window, &QObject::destroyed, this, &TrayEntry::windowGone);
+    }
+
+    void unwatch() {
+        if (m_window) {
+            claimedWindows().erase(m_window);
+            m_window->removeEventFilter(this);
+            disconnect(m_window, &QObject::destroyed, this, &TrayEntry::windowGone);
+            m_window = nullptr;
+        }
+    }
+
+    // Qt makes a new window when the tray changes (a panel restarting), right after the old one
+    // has gone; while it goes, the old one is still listed among the windows.
+    void windowGone(QObject* window) {
+        claimedWindows().erase(window);
+        QTimer::singleShot(0, this, &TrayEntry::findWindow);
+    }
+
     void activated(QSystemTrayIcon::ActivationReason reason) {
         switch (reason) {
         case QSystemTrayIcon::Trigger:
@@ -108,6 +229,7 @@ private:
     TrayWindow* m_target;
     QSystemTrayIcon* m_icon;
     QTimer* m_poll;
+    QPointer<QWidget> m_window;
     bool m_inside = false;
     QPoint m_lastPos;
 };
@@ -126,6 +248,7 @@ public:
             if (found != m_entries.end() || !data.hWnd || !QCoreApplication::instance()) {
                 return false;
             }
+            statusNotifierHostRegistered();
             auto* entry = new TrayEntry(data.hWnd, QCoreApplication::instance());
             entry->apply(data);
             entry->showIcon();
@@ -150,7 +273,10 @@ public:
         }
     }
 
-    bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    bool isAvailable() const override {
+        statusNotifierHostRegistered();
+        return QSystemTrayIcon::isSystemTrayAvailable();
+    }
 
     QRect iconRectAt(const QPoint& point) const override {
         for (const auto& [key, entry] : m_entries) {
@@ -161,8 +287,28 @@ public:
         return {};
     }
 
+    bool hostShowsMenuAndTip() const override { return statusNotifierHostRegistered(); }
+
+    void setIconMenu(const NotifyIconData& data, QMenu* menu) override {
+        if (TrayEntry* entry = find(data)) {
+            entry->setMenu(menu);
+        }
+    }
+
+    void setIconToolTip(const NotifyIconData& data, const QString& text) override {
+        if (TrayEntry* entry = find(data)) {
+            entry->setToolTip(text);
+        }
+    }
+
 private:
     using Key = std::pair<TrayWindow*, std::uint32_t>;
+
+    TrayEntry* find(const NotifyIconData& data) const {
+        const auto found = m_entries.find(Key{data.hWnd, data.uID});
+        return found == m_entries.end() ? nullptr : found->second.data();
+    }
+
     std::map<Key, QPointer<TrayEntry>> m_entries;
 };
 
@@ -189,6 +335,10 @@ bool Shell_NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
 
 bool trayAvailable() {
     return notifyArea().isAvailable();
+}
+
+bool hostShowsMenuAndTip() {
+    return notifyArea().hostShowsMenuAndTip();
 }
 
 } // namespace platform

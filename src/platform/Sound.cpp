@@ -12,13 +12,13 @@
 namespace platform {
 namespace {
 
+// The sounds loaded for the open device stay loaded while it is open and go with it.
 class SdlSoundPlayer final : public SoundPlayer {
 public:
-    ~SdlSoundPlayer() override {
-        for (auto& [path, chunk] : m_chunks) {
-            Mix_FreeChunk(chunk);
-        }
+    SdlSoundPlayer() {
+        whenAudioCloses([this] { freeChunks(); });
     }
+    ~SdlSoundPlayer() override { freeChunks(); }
 
     void play(const QString& wavPath) override {
         if (!QFile::exists(wavPath) || !openAudio()) {
@@ -31,6 +31,13 @@ public:
     }
 
 private:
+    void freeChunks() {
+        for (auto& [path, chunk] : m_chunks) {
+            Mix_FreeChunk(chunk);
+        }
+        m_chunks.clear();
+    }
+
     Mix_Chunk* load(const QString& path) {
         const auto found = m_chunks.find(path);
         if (found != m_chunks.end()) {

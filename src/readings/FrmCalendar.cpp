@@ -177,7 +177,7 @@ void FrmCalendar::showCard(runtime::DateValue chosen) {
     shell::ShellState& s = shell::shellState();
     cartaFecha = cardOfDateText(runtime::shortDateText(chosen));
     s.numCarta = cartaFecha;
-    const QPixmap picture(cardPicturePath(cartaFecha, s.tipoCarta));
+    const QPixmap picture = forms::pictureFile(cardPicturePath(cartaFecha, s.tipoCarta));
     ui->Imgfechasel->setPixmap(picture.isNull()
                                    ? QPixmap()
                                    : picture.scaled(ui->Imgfechasel->size(), Qt::KeepAspectRatio,

@@ -152,6 +152,9 @@ FrmCartaDia::FrmCartaDia()
     setFixedSize(size());
     styleControls();
     connectControls();
+    // Whole-second timers fire together on the second, so the program wakes once for all.
+    krono->setTimerType(Qt::VeryCoarseTimer);
+    TimerPlus->setTimerType(Qt::VeryCoarseTimer);
     TimerPlus->setInterval(kRefreshTickMs);
     TimerPlus->start();
 }
@@ -363,7 +366,7 @@ runtime::Integer FrmCartaDia::sumcartdia(const QString& dateText) {
     const double sum = digitSum(dateText);
     cartaActual = cardOfDateText(dateText);
     s.numCarta = cartaActual;
-    const QPixmap picture(cardPicturePath(cartaActual, s.tipoCarta));
+    const QPixmap picture = forms::pictureFile(cardPicturePath(cartaActual, s.tipoCarta));
     ui->ImgCartadia->setPixmap(picture.isNull()
                                    ? QPixmap()
                                    : picture.scaled(ui->ImgCartadia->size(), Qt::KeepAspectRatio,

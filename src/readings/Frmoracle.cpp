@@ -237,6 +237,8 @@ void Frmoracle::Form_Load() {
 
 void Frmoracle::Form_Unload(int& cancel) {
     stopTuneAtUnload();
+    // The closed tune never reports its end again; the loop would only tick.
+    TimerMidi->stop();
     const bool reallyUnloads = switchingFlag();
     shell::ModuleForm::Form_Unload(cancel);
     if (reallyUnloads) {

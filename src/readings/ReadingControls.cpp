@@ -1,5 +1,6 @@
 #include "readings/ReadingControls.h"
 
+#include "forms/UiPictures.h"
 #include "shell/ModuleForm.h"
 
 #include <QLabel>
@@ -22,7 +23,7 @@ QAction* addSwitchItem(shell::ModuleForm* window, QMenu* menu, const QString& ob
 }
 
 void showPicture(QLabel* box, const QString& path) {
-    const QPixmap picture(path);
+    const QPixmap picture = forms::pictureFile(path);
     box->setPixmap(picture.isNull() ? QPixmap()
                                     : picture.scaled(box->size(), Qt::KeepAspectRatio,
                                                      Qt::SmoothTransformation));

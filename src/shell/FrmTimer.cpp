@@ -26,6 +26,9 @@ FrmTimer::FrmTimer()
       LblUptime(new QLabel(this)), LblDias(new QLabel(this)), TimeUp(new QTimer(this)),
       TimerBio(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Timer"));
+    // Whole-second timers fire together on the second, so the program wakes once for all.
+    TimeUp->setTimerType(Qt::VeryCoarseTimer);
+    TimerBio->setTimerType(Qt::VeryCoarseTimer);
     TimerBio->setInterval(kBioTickMs);
     connect(TimeUp, &QTimer::timeout, this, &FrmTimer::TimeUp_Timer);
     connect(TimerBio, &QTimer::timeout, this, &FrmTimer::TimerBio_Timer);

@@ -33,6 +33,7 @@ ModuleForm::ModuleForm(const QString& name, const QString& caption)
       MnuSalir((MnuIcon->addSeparator(), MnuIcon->addAction(QStringLiteral("Exit")))) {
     setWindowTitle(caption);
     ctxSysTray1->setTrayIcon(forms::programIcon());
+    ctxSysTray1->setTrayMenu(MnuIcon);
     MnuIcon->setObjectName(QStringLiteral("MnuIcon"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
     MnuOpIco->setObjectName(QStringLiteral("MnuOpIco"));

@@ -29,9 +29,13 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 } // namespace
 
-ctxSysTray::ctxSysTray(QObject* parent) : QObject(parent), TimerTooltip(new QTimer(this)) {
+ctxSysTray::ctxSysTray(QObject* parent)
+    : QObject(parent), TimerTooltip(new QTimer(this)), TimerHostTip(new QTimer(this)) {
     TimerTooltip->setInterval(kHoverTickMs);
+    TimerHostTip->setInterval(kHostTipRefreshMs);
+    TimerHostTip->setTimerType(Qt::VeryCoarseTimer);
     connect(TimerTooltip, &QTimer::timeout, this, &ctxSysTray::TimerTooltip_Timer);
+    connect(TimerHostTip, &QTimer::timeout, this, &ctxSysTray::TimerHostTip_Timer);
 }
 
 ctxSysTray::~ctxSysTray() {
@@ -56,6 +60,34 @@ void ctxSysTray::AddIconToSystray(const QString& tip) {
     trayData.dwState = 0;
     trayData.dwStateMask = 0;
     send(platform::NIM_ADD);
+    if (platform::hostShowsMenuAndTip()) {
+        giveHostMenuAndTip();
+    }
+}
+
+void ctxSysTray::giveHostMenuAndTip() {
+    platform::notifyArea().setIconMenu(trayData, m_trayMenu);
+    TimerHostTip->start();
+    TimerHostTip_Timer();
+}
+
+void ctxSysTray::TimerHostTip_Timer() {
+    const ShellState& s = shellState();
+    if (!TimerHostTip->isActive()) {
+        return;
+    }
+    if (s.cargandoForm) {
+        // As a hover tip, the lines wait for the end of a main window's load.
+        QTimer::singleShot(kHostTipRetryMs, this, &ctxSysTray::TimerHostTip_Timer);
+        return;
+    }
+    const QPointer<ctxSysTray> alive(this);
+    const QString tip =
+        s.desactivarTooltips == kToolTipsOff ? kPlainTip : kPlainTip + kCrLf + dynamicTipText();
+    // Building the lines lets events run: the icon may have gone meanwhile.
+    if (alive && TimerHostTip->isActive()) {
+        platform::notifyArea().setIconToolTip(trayData, tip);
+    }
 }
 
 void ctxSysTray::UpdateIcon(const QString& tip) {
@@ -66,6 +98,7 @@ void ctxSysTray::UpdateIcon(const QString& tip) {
 }
 
 void ctxSysTray::RemoveIconFromSystray() {
+    TimerHostTip->stop();
     send(platform::NIM_DELETE);
 }
 
@@ -130,22 +163,16 @@ QRect ctxSysTray::GetCursorWindow() const {
 }
 
 void ctxSysTray::CalcIconRect() {
-    const QRect window = GetCursorWindow();
-    trayTop = window.top();
-    trayBottom = window.top() + window.height();
+    const QRect icon = GetCursorWindow();
+    trayTop = icon.top();
+    trayBottom = icon.top() + icon.height();
     GetTaskBarPosition();
     shellState().barraAbajo = shellState().posicionBarra == kTaskbarBottom;
-    const runtime::Long x = platform::GetCursorPos().x();
-    const runtime::Long left = window.left();
-    const auto slotCount = static_cast<runtime::Long>(
-        runtime::roundHalfEven(static_cast<double>(window.width()) / kSlotWidth));
-    for (runtime::Long k = 1; k <= slotCount; ++k) {
-        const runtime::Long low = left + kSlotWidth * (k - 1);
-        if (low < x && x < low + kSlotWidth) {
-            iconLeft = low;
-            iconRight = low + kSlotWidth;
-            return;
-        }
+    // The host reports the icon's own rectangle, so all of it is the hover target; off every
+    // icon the bounds stay as they were.
+    if (!icon.isEmpty()) {
+        iconLeft = icon.left();
+        iconRight = icon.left() + icon.width();
     }
 }
 
@@ -165,10 +192,15 @@ void ctxSysTray::TimerTooltip_Timer() {
         }
         s.tooltipCerrado = true;
         tickCount = 0;
+        const QPointer<ctxSysTray> alive(this);
         if (!personal) {
             ShowDynamicTip();
         } else if (!s.cargandoForm) {
             loadToolTipWindow();
+        }
+        // Building the tip lets events run: the icon may have gone with its window meanwhile.
+        if (!alive) {
+            return;
         }
     }
     const QPoint pointer = platform::GetCursorPos();
@@ -192,17 +224,24 @@ void ctxSysTray::ShowDynamicTip() {
     const std::uint32_t flags = s.modoSilencioso == QStringLiteral("mudo")
                                     ? platform::NIIF_INFO | platform::NIIF_NOSOUND
                                     : platform::NIIF_INFO;
+    const QPointer<ctxSysTray> alive(this);
+    const QString text = dynamicTipText();
+    if (alive && !text.isEmpty()) {
+        Popup(text, kPlainTip, flags);
+    }
+}
+
+QString ctxSysTray::dynamicTipText() {
     if (!biorhythms::bioState().birthDateSet()) {
-        Popup(kNotSetNotice, kPlainTip, flags);
-        return;
+        return kNotSetNotice;
     }
     FrmTimer* timer = forms::Forms::instance().get<FrmTimer>();
     if (!timer) {
-        return;
+        return QString();
     }
     const runtime::DateValue today = runtime::Today();
     planetaDia = planetOfWeekday(runtime::weekdayOf(today));
-    Popup(dateWithPlanet(today) + kCrLf + timer->tooltipLines(), kPlainTip, flags);
+    return dateWithPlanet(today) + kCrLf + timer->tooltipLines();
 }
 
 } // namespace shell

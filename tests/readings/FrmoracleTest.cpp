@@ -221,6 +221,7 @@ TEST_F(FrmoracleTest, TheCloseBoxHidesTheWindowAndStopsTheMusicForGood) {
     EXPECT_EQ(loaded(), &w);
     EXPECT_EQ(music.playing(), "");
     EXPECT_EQ(tray.iconCount(), 1);
+    EXPECT_FALSE(w.TimerMidi->isActive()) << "nothing left to restart";
     w.TimerMidi_Timer();
     EXPECT_EQ(music.playing(), "") << "a closed tune does not restart";
     EXPECT_TRUE(control(w, "ImageSoundMidOn")->isVisibleTo(&w)) << "the switch still shows On";

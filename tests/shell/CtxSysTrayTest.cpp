@@ -294,28 +294,37 @@ TEST_F(CtxSysTrayTest, PersonalStyleOpensTheTooltipWindowInsteadOfABalloon) {
     EXPECT_FALSE(toolTipWindowOpen());
 }
 
-TEST_F(CtxSysTrayTest, ProbeSplitsTheTrayIntoSlotsOf18Pixels) {
-    tray.iconRect = QRect(100, 700, 200, 30); // 200 / 18 = 11.1: 11 slots
-    tray.setPointer(QPoint(100 + 18 * 3 + 5, 710));
+TEST_F(CtxSysTrayTest, TheIconsWholeRectangleIsTheHoverTarget) {
+    tray.iconRect = QRect(1000, 776, 22, 22);
+    tray.setPointer(QPoint(1020, 790)); // the right part of a 22-pixel icon
     tray.send(WM_MOUSEMOVE);
-    EXPECT_EQ(control->iconLeft, 154);
-    EXPECT_EQ(control->iconRight, 172);
-    EXPECT_EQ(control->trayTop, 700);
-    EXPECT_EQ(control->trayBottom, 730);
+    EXPECT_EQ(control->iconLeft, 1000);
+    EXPECT_EQ(control->iconRight, 1022);
+    EXPECT_EQ(control->trayTop, 776);
+    EXPECT_EQ(control->trayBottom, 798);
     EXPECT_TRUE(shellState().barraAbajo);
+    ticks(5);
+    EXPECT_EQ(balloons(), 1);
+    tray.setPointer(QPoint(1023, 790)); // past its right edge
+    ticks(1);
+    EXPECT_FALSE(control->TimerTooltip->isActive());
 
     screen.setPanel(1);
-    tray.setPointer(QPoint(100 + 18 * 5, 710)); // on a slot border: the bounds stay
+    tray.setPointer(QPoint(1000, 776)); // the icon's first pixel
     tray.send(WM_MOUSEMOVE);
-    EXPECT_EQ(control->iconLeft, 154);
+    EXPECT_EQ(control->iconLeft, 1000);
     EXPECT_FALSE(shellState().barraAbajo);
+    ticks(1);
+    EXPECT_TRUE(control->TimerTooltip->isActive()) << "still on the icon";
+}
 
-    tray.setPointer(QPoint(100 + 18 * 10 + 9, 710)); // slot 11
+TEST_F(CtxSysTrayTest, OffTheIconAMoveKeepsTheIconsBounds) {
+    pointerOnIcon();
     tray.send(WM_MOUSEMOVE);
-    EXPECT_EQ(control->iconLeft, 280);
-    tray.setPointer(QPoint(100 + 18 * 11 + 1, 710)); // past the 11th slot
+    tray.setPointer(QPoint(500, 500));
     tray.send(WM_MOUSEMOVE);
-    EXPECT_EQ(control->iconLeft, 280);
+    EXPECT_EQ(control->iconLeft, tray.iconRect.left());
+    EXPECT_EQ(control->iconRight, tray.iconRect.left() + tray.iconRect.width());
 }
 
 TEST_F(CtxSysTrayTest, BeforeAnyProbeTheFirstTickEndsTheVisit) {
@@ -325,4 +334,81 @@ TEST_F(CtxSysTrayTest, BeforeAnyProbeTheFirstTickEndsTheVisit) {
     ticks(1);
     EXPECT_FALSE(control->TimerTooltip->isActive());
     EXPECT_FALSE(shellState().tooltipCerrado);
+}
+
+// On a StatusNotifierItem host: the host reports no position and shows the icon's menu and
+// tooltip itself.
+class CtxSysTrayHostTipTest : public CtxSysTrayTest {
+protected:
+    void SetUp() override {
+        CtxSysTrayTest::SetUp();
+        control->RemoveIconFromSystray();
+        tray.statusNotifierHost = true;
+        menu.addAction("About...");
+        control->setTrayMenu(&menu);
+        control->AddIconToSystray(QString());
+    }
+    void birthDate() {
+        folder.write("bio.dat", "1,3,1980\r\n");
+        biorhythms::bioState().diaNac = 1;
+        biorhythms::bioState().mesNac = 3;
+        biorhythms::bioState().anioNac = 1980;
+    }
+    QString lines() const {
+        const ShellState& s = shellState();
+        return s.lineaCartaDia + "\r\n" + s.lineaSigno + "\r\n" + s.lineaBio + "\r\n" + s.lineaLuna;
+    }
+
+    QMenu menu;
+};
+
+TEST_F(CtxSysTrayTest, OnAnXEmbedTrayTheIconCarriesNoMenuOrLinesOfItsOwn) {
+    QMenu menu;
+    control->RemoveIconFromSystray();
+    control->setTrayMenu(&menu);
+    control->AddIconToSystray(QString());
+    EXPECT_EQ(tray.rightClick(), nullptr);
+    EXPECT_EQ(events.ups, std::vector<int>{2}) << "the window opens its menu itself";
+    EXPECT_EQ(tray.onlyIcon().tip, "");
+    EXPECT_FALSE(control->TimerHostTip->isActive());
+}
+
+TEST_F(CtxSysTrayHostTipTest, TheHostOpensTheTrayMenuAndNoHoverRuns) {
+    EXPECT_EQ(tray.rightClick(), &menu);
+    EXPECT_TRUE(events.ups.empty());
+    pointerOnIcon();
+    ticks(10);
+    EXPECT_EQ(balloons(), 0);
+    EXPECT_EQ(events.moves, 0);
+}
+
+TEST_F(CtxSysTrayHostTipTest, TheTipIsWhatTheBalloonWouldShow) {
+    EXPECT_EQ(tray.onlyIcon().tip, "Velarcana by Quenlor\r\n" + ctxSysTray::kNotSetNotice);
+
+    birthDate();
+    control->TimerHostTip_Timer();
+    EXPECT_TRUE(shellState().lineaBio.startsWith("Biorhythms (avg.): "));
+    EXPECT_EQ(tray.onlyIcon().tip, "Velarcana by Quenlor\r\n3/20/2024 (Mercury)\r\n" + lines());
+
+    shellState().desactivarTooltips = "ToolTips off";
+    control->TimerHostTip_Timer();
+    EXPECT_EQ(tray.onlyIcon().tip, "Velarcana by Quenlor");
+}
+
+TEST_F(CtxSysTrayHostTipTest, TheTipFollowsTheLinesUntilTheIconGoes) {
+    birthDate();
+    EXPECT_TRUE(control->TimerHostTip->isActive());
+    EXPECT_EQ(control->TimerHostTip->interval(), ctxSysTray::kHostTipRefreshMs);
+    clock.advanceDays(1);
+    shellState().cargandoForm = true;
+    control->TimerHostTip_Timer();
+    EXPECT_FALSE(tray.onlyIcon().tip.contains("3/21/2024")) << "not in the middle of a load";
+    shellState().cargandoForm = false;
+    control->TimerHostTip_Timer();
+    EXPECT_TRUE(tray.onlyIcon().tip.startsWith("Velarcana by Quenlor\r\n3/21/2024 (Jupiter)"))
+        << tray.onlyIcon().tip.toStdString();
+    EXPECT_TRUE(tray.onlyIcon().tip.endsWith(lines()));
+
+    control->RemoveIconFromSystray();
+    EXPECT_FALSE(control->TimerHostTip->isActive());
 }

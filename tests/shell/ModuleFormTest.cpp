@@ -161,7 +161,7 @@ TEST_F(ModuleFormTest, CloseBoxHidesIntoTheTrayAndClicksBringTheWindowBack) {
 TEST_F(ModuleFormTest, RightClickOpensTheTrayMenu) {
     TestModule& a = window(kA);
     loadToolTipWindow();
-    tray.send(WM_RBUTTONUP);
+    EXPECT_EQ(tray.rightClick(), nullptr) << "the icon carries no menu of its own";
     EXPECT_FALSE(Forms::instance().isLoaded(FrmToolTip::kName));
     EXPECT_TRUE(shellState().tooltipCerrado);
     EXPECT_TRUE(a.MnuIcon->isVisible());
@@ -172,6 +172,25 @@ TEST_F(ModuleFormTest, RightClickOpensTheTrayMenu) {
     EXPECT_EQ(entries, QStringList({"About...", "Options", "Go to...", "", "Exit"}));
     EXPECT_EQ(a.MnuIr->actions().first()->text(), kB);
     a.MnuIcon->hide();
+}
+
+TEST_F(ModuleFormTest, OnAStatusNotifierHostTheIconCarriesTheTrayMenuAndTip) {
+    tray.statusNotifierHost = true;
+    for (const char* tooltips : {"ToolTips on", "ToolTips off"}) {
+        settings(QByteArray("Desactivar Tooltips=") + tooltips + "\r\n");
+        TestModule& a = window(kA);
+        QMenu* const menu = tray.rightClick();
+        ASSERT_EQ(menu, a.MnuIcon) << tooltips;
+        EXPECT_FALSE(a.MnuIcon->isVisible()) << "the host opens it, not the window";
+        a.ctxSysTray1->TimerHostTip_Timer(); // the tip waits for the end of the load
+        EXPECT_EQ(tray.onlyIcon().tip, QString(tooltips) == "ToolTips on"
+                                           ? "Velarcana by Quenlor\r\n" + ctxSysTray::kNotSetNotice
+                                           : "Velarcana by Quenlor");
+        menu->actions().at(0)->trigger();
+        EXPECT_TRUE(Forms::instance().isLoaded(frmAbout::kName)) << tooltips;
+        Forms::instance().reset();
+        settle();
+    }
 }
 
 TEST_F(ModuleFormTest, MinimisingHidesOnlyWithSystray) {

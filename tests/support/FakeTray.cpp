@@ -55,7 +55,21 @@ bool FakeTray::notifyIcon(std::uint32_t message, const platform::NotifyIconData&
 }
 
 QRect FakeTray::iconRectAt(const QPoint& point) const {
-    return iconRect.contains(point) ? iconRect : QRect();
+    return !statusNotifierHost && iconRect.contains(point) ? iconRect : QRect();
+}
+
+void FakeTray::setIconMenu(const platform::NotifyIconData& data, QMenu* menu) {
+    const auto found = icons.find(Key{data.hWnd, data.uID});
+    if (found != icons.end()) {
+        found->second.menu = menu;
+    }
+}
+
+void FakeTray::setIconToolTip(const platform::NotifyIconData& data, const QString& text) {
+    const auto found = icons.find(Key{data.hWnd, data.uID});
+    if (found != icons.end()) {
+        found->second.tip = text;
+    }
 }
 
 FakeTray::Icon& FakeTray::onlyIcon() {
@@ -67,6 +81,14 @@ FakeTray::Icon& FakeTray::onlyIcon() {
 void FakeTray::send(int mouseMessage) {
     ASSERT_EQ(icons.size(), 1U);
     icons.begin()->first.first->trayCallback(mouseMessage);
+}
+
+QMenu* FakeTray::rightClick() {
+    QMenu* const menu = onlyIcon().menu;
+    if (!statusNotifierHost) {
+        send(platform::WM_RBUTTONUP);
+    }
+    return menu;
 }
 
 void FakeTray::setPointer(QPoint position) {
