@@ -1,12 +1,15 @@
 #include "platform/Music.h"
 
+#include "platform/MidiLength.h"
 #include "platform/SdlAudio.h"
 
 #include <SDL2/SDL_mixer.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <map>
+#include <optional>
 
 namespace platform {
 namespace {
@@ -16,7 +19,8 @@ namespace {
 const char* const kSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 
 // SDL_mixer plays one tune at a time: the device that plays it is `m_current`; every other
-// open device stands stopped.
+// open device stands stopped. A MIDI tune ends at its last event: the synthesizer sounds on for
+// seconds after that while its notes fade, and a tune restarted only then would fall silent.
 class SdlMusicPlayer final : public MusicPlayer {
 public:
     ~SdlMusicPlayer() override { closeAll(); }
@@ -31,7 +35,7 @@ public:
             return 0;
         }
         const MciDeviceId id = m_nextId++;
-        m_devices[id] = Device{music, false};
+        m_devices[id] = Device{music, false, tuneLength(path, music), {}, {}};
         holdAudio(); // a loaded tune belongs to the open audio device
         return id;
     }
@@ -41,12 +45,16 @@ public:
         if (found == m_devices.end()) {
             return;
         }
-        if (m_current == id && found->second.paused) {
+        Device& device = found->second;
+        if (m_current == id && device.paused) {
             Mix_ResumeMusic();
-        } else if (Mix_PlayMusic(found->second.music, 0) != 0) {
+        } else if (Mix_PlayMusic(device.music, 0) == 0) {
+            device.playedBefore = std::chrono::milliseconds(0);
+        } else {
             return;
         }
-        found->second.paused = false;
+        device.paused = false;
+        device.playingSince.start();
         m_current = id;
     }
 
@@ -55,7 +63,9 @@ public:
         if (found == m_devices.end()) {
             return 0;
         }
-        const bool playing = m_current == id && !found->second.paused && Mix_PlayingMusic() != 0;
+        const Device& device = found->second;
+        const bool playing = m_current == id && !device.paused && Mix_PlayingMusic() != 0 &&
+                             !(device.length && position(device) >= *device.length);
         return playing ? kMciModePlay : kMciModeStop;
     }
 
@@ -69,6 +79,8 @@ public:
             m_current = 0;
         }
         found->second.paused = false;
+        found->second.playingSince.invalidate();
+        found->second.playedBefore = std::chrono::milliseconds(0);
     }
 
     void stop(MciDeviceId id) override {
@@ -77,7 +89,10 @@ public:
             return;
         }
         Mix_PauseMusic();
-        found->second.paused = true;
+        Device& device = found->second;
+        device.paused = true;
+        device.playedBefore = position(device);
+        device.playingSince.invalidate();
     }
 
     void close(MciDeviceId id) override {
@@ -104,7 +119,27 @@ private:
     struct Device {
         Mix_Music* music = nullptr;
         bool paused = false;
+        std::optional<std::chrono::milliseconds> length; // known for MIDI tunes
+        QElapsedTimer playingSince;                      // valid while it plays
+        std::chrono::milliseconds playedBefore{0};       // up to the last stop
     };
+
+    static std::optional<std::chrono::milliseconds> tuneLength(const QString& path,
+                                                               Mix_Music* music) {
+        QFile file(path);
+        if (Mix_GetMusicType(music) != MUS_MID || !file.open(QIODevice::ReadOnly)) {
+            return std::nullopt;
+        }
+        return midiLength(file.readAll());
+    }
+
+    // How far the tune has played from its start.
+    static std::chrono::milliseconds position(const Device& device) {
+        const auto sinceStart = device.playingSince.isValid()
+                                    ? std::chrono::milliseconds(device.playingSince.elapsed())
+                                    : std::chrono::milliseconds(0);
+        return device.playedBefore + sinceStart;
+    }
 
     static void useSoundFont() {
         static const bool set = [] {

@@ -12,7 +12,6 @@
 #include "readings/ReadingsState.h"
 #include "readings/ResultLogMenu.h"
 #include "readings/ResultLogs.h"
-#include "runtime/Ansi.h"
 #include "runtime/Clock.h"
 #include "runtime/EventLoop.h"
 #include "runtime/MessageBox.h"
@@ -127,8 +126,9 @@ void Frmoracle::styleControls() {
                {forms::Style::Flat, {ui->ImageSoundMidOn, ui->ImageSoundMidOff}},
                {forms::Style::Field, {ui->TxtEsp, ui->TxtBas, ui->TxtCop, ui->TxtOr, ui->TxtEdit}},
                {forms::Style::Command, {ui->XPButton1}}});
+    // The longest suit title stands on one line over its corner only in a narrow face.
     for (QLabel* title : {ui->LblEsp, ui->LblBas, ui->LblCop, ui->LblOr}) {
-        title->setFont(forms::arialFont(9, true));
+        title->setFont(forms::arialNarrowFont(9, true));
     }
     for (QLineEdit* question : {ui->TxtEsp, ui->TxtBas, ui->TxtCop, ui->TxtOr}) {
         question->setFont(forms::arialFont(10));
@@ -523,13 +523,8 @@ void Frmoracle::MnuEliSound_Click() {
     if (!guard || chosen.isEmpty()) {
         return;
     }
-    // The settings file holds Windows-1252 text: any other character would come back as "?",
-    // the path of no file.
-    const QString foreign = runtime::nonAnsiCharacters(chosen);
-    if (!foreign.isEmpty()) {
-        runtime::MsgBox(
-            QStringLiteral("The path of the midi file can not contain \"%1\".").arg(foreign),
-            runtime::vbExclamation, QStringLiteral("Error"));
+    if (const auto fault = midiPathFault(chosen)) {
+        runtime::MsgBox(*fault, runtime::vbExclamation, QStringLiteral("Error"));
         return;
     }
     readingsState().archivoMidi = chosen;

@@ -1,7 +1,9 @@
 #include "readings/OracleMusic.h"
 
+#include "platform/IniFile.h"
 #include "platform/Music.h"
 #include "readings/ReadingsState.h"
+#include "runtime/Ansi.h"
 #include "runtime/ProgramFolder.h"
 
 #include <QTimer>
@@ -21,6 +23,18 @@ bool musicIsOn(const QString& soundAmbient) {
 
 QString tuneToPlay(const QString& songAmbient) {
     return songAmbient.isEmpty() ? runtime::programPath(kDefaultTune) : songAmbient;
+}
+
+std::optional<QString> midiPathFault(const QString& path) {
+    const QString foreign = runtime::nonAnsiCharacters(path);
+    if (!foreign.isEmpty()) {
+        return QStringLiteral("The path of the midi file can not contain \"%1\".").arg(foreign);
+    }
+    if (path.size() > platform::kProfileValueMax) {
+        return QStringLiteral("The path of the midi file can not be longer than %1 characters.")
+            .arg(platform::kProfileValueMax);
+    }
+    return std::nullopt;
 }
 
 bool tocarMidi(const QString& tunePath, QTimer& timerMidi, const MusicPause& pause) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QTimer;
 
@@ -19,6 +20,11 @@ inline const QString kDefaultTune = QStringLiteral("\\ambiente.mid");
 bool musicIsOn(const QString& soundAmbient);
 // The tune to play: "SongAmbient" when set, else the program folder's "\ambiente.mid".
 QString tuneToPlay(const QString& songAmbient);
+
+// Why a chosen tune cannot be stored as "SongAmbient", or nothing when it can: the settings file
+// holds Windows-1252 text of at most 254 characters a value, and a path cut short or with "?" in
+// place of a character names no file.
+std::optional<QString> midiPathFault(const QString& path);
 
 // Lets pending events run on behalf of the window that plays the music; false when that window
 // was unloaded in them.

@@ -7,6 +7,7 @@
 #include "readings/ReadingsState.h"
 #include "runtime/MessageBox.h"
 #include "runtime/SystemFormats.h"
+#include "shell/Settings.h"
 #include "shell/ShellState.h"
 #include "support/FakeClock.h"
 #include "support/FakeMusicPlayer.h"
@@ -24,9 +25,11 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -660,6 +663,79 @@ TEST_F(FrmoracleTest, ATunePathOutsideTheSettingsCharactersIsRefused) {
     EXPECT_EQ(boxes[0].title, "Error");
     EXPECT_EQ(readings::readingsState().archivoMidi, "");
     EXPECT_EQ(folder.read("opciones.ini"), settingsBefore);
+}
+
+// A path of the given length in the program folder: folders of 99 characters, then the file.
+static QString tunePathOfLength(const testing_support::TempProgramFolder& folder, int length) {
+    QString relative;
+    const int room = length - static_cast<int>(folder.path().size()) - 1;
+    while (room - relative.size() > 100) {
+        relative += QString(99, QLatin1Char('d')) + QLatin1Char('/');
+    }
+    relative += QString(room - relative.size() - 4, QLatin1Char('t')) + QStringLiteral(".mid");
+    folder.write(relative, "MThd");
+    return folder.file(relative);
+}
+
+// Answers every message box that comes up while the object lives with its OK button, drawn and
+// clicked as the user does, and keeps their texts.
+class MessageBoxAnswers {
+public:
+    MessageBoxAnswers() {
+        runtime::setDialogScript(nullptr);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr && box->isVisible()) {
+                texts << box->text();
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            }
+        });
+        m_timer.start(20);
+    }
+
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+// The settings file gives back at most 254 characters of a value: a longer path would be read
+// back cut, the path of no file, while the switch showed On.
+TEST_F(FrmoracleTest, ATunePathLongerThanTheSettingsHoldIsRefused) {
+    Frmoracle& w = open();
+    const QString refusal =
+        QStringLiteral("The path of the midi file can not be longer than 254 characters.");
+    for (const int length : {255, 256, 300}) {
+        const QString tune = tunePathOfLength(folder, length);
+        ASSERT_EQ(tune.size(), length);
+        const QByteArray settingsBefore = folder.read("opciones.ini");
+        MessageBoxAnswers answers;
+        answerFileDialog(tune);
+        w.MnuEliSound->trigger();
+        EXPECT_EQ(answers.texts, QStringList({refusal})) << length;
+        EXPECT_EQ(readings::readingsState().archivoMidi, "") << length;
+        EXPECT_EQ(folder.read("opciones.ini"), settingsBefore) << length;
+    }
+
+    const QString longest = tunePathOfLength(folder, 254);
+    MessageBoxAnswers answers;
+    answerFileDialog(longest);
+    w.MnuEliSound->trigger();
+    EXPECT_TRUE(answers.texts.isEmpty());
+    EXPECT_EQ(shell::LeerValorIni(shell::kSeccionOpciones, "SongAmbient", shell::settingsFile()),
+              longest)
+        << "254 characters come back whole";
+}
+
+TEST_F(FrmoracleTest, EachSuitTitleStandsOnOneLine) {
+    Frmoracle& w = open();
+    for (const char* name : {"LblEsp", "LblBas", "LblCop", "LblOr"}) {
+        const QLabel* title = control(w, name);
+        EXPECT_FALSE(title->wordWrap()) << name;
+        EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()),
+                  title->contentsRect().width())
+            << name << " is cut at its right";
+    }
 }
 
 TEST_F(FrmoracleTest, StartMinimisedKeepsTheWindowInTheTray) {
