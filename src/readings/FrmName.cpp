@@ -31,6 +31,7 @@ using shell::kFrmVelarcana;
 namespace {
 
 const QString kCardBack = QStringLiteral("\\amenores\\reverso2.jpg");
+const QString kNameFault = QStringLiteral("The name can not contain \"%1\".");
 constexpr runtime::Integer kEnterKey = 13;
 
 // Repeated subtraction of 22 gives the same card as this remainder form, which stays quick for
@@ -53,6 +54,9 @@ FrmName::FrmName()
       menuBar(new QMenuBar(this)), ui(std::make_unique<Ui::FrmName>()) {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Names"));
+    for (QLineEdit* box : nameBoxes()) {
+        keepOnOneLine(box);
+    }
     forms::applyLook(
         this, {{forms::Style::Ground, {this}},
                {forms::Style::Text, forms::labelsOf(this)},
@@ -147,9 +151,18 @@ void FrmName::sumaNombres(QString& nombre) {
     sumaNombre = *sum;
 }
 
+std::array<QLineEdit*, 4> FrmName::nameBoxes() const {
+    return {ui->Text1nom, ui->Text2nom, ui->Text1ape, ui->Text2ape};
+}
+
 void FrmName::ARButtonAcep_Click() {
     const NameBoxes names = {ui->Text1nom->text(), ui->Text2nom->text(), ui->Text1ape->text(),
                              ui->Text2ape->text()};
+    // Told before anything is read: the user corrects the name, and the log keeps its encoding.
+    if (MnuRecResults->isChecked() &&
+        !loggable(QStringList(names.begin(), names.end()), kNameFault)) {
+        return;
+    }
     long long total = 0;
     // A name with other characters than letters is told in a box, which lets events run.
     const forms::LoadGuard guard(this);
@@ -187,7 +200,7 @@ void FrmName::showCardBack() {
 }
 
 void FrmName::ARButtonReset_Click() {
-    for (QLineEdit* box : {ui->Text1nom, ui->Text2nom, ui->Text1ape, ui->Text2ape}) {
+    for (QLineEdit* box : nameBoxes()) {
         box->setText(QString());
     }
     showCardBack();

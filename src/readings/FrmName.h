@@ -5,7 +5,10 @@
 
 #include <QMenuBar>
 
+#include <array>
 #include <memory>
+
+class QLineEdit;
 
 namespace Ui {
 class FrmName;
@@ -67,6 +70,8 @@ private:
     void connectControls();
     void showCardBack();
     void showCard(runtime::Integer card);
+    // First name, second name, first surname, second surname.
+    std::array<QLineEdit*, 4> nameBoxes() const;
 
     std::unique_ptr<Ui::FrmName> ui;
 };

@@ -41,6 +41,7 @@ const QString kMinorFolder = QStringLiteral("\\amenores\\");
 const QString kDateFormat = QStringLiteral("dddd, mmmm d yyyy");
 const QString kDateCaption = QStringLiteral("- Date of reading -");
 const QString kDateLocked = QStringLiteral("The date must be changed before the read is done!");
+const QString kQuestionFault = QStringLiteral("The question can not contain \"%1\".");
 constexpr int kMenuBarHeight = 24;
 
 // A data folder under the program folder, left out at the root of the file system.
@@ -70,6 +71,9 @@ Frmoracle::Frmoracle()
       ui(std::make_unique<Ui::Frmoracle>()) {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("ORACLE"));
+    for (QLineEdit* question : {ui->TxtEsp, ui->TxtBas, ui->TxtCop, ui->TxtOr}) {
+        keepOnOneLine(question);
+    }
     setFixedSize(size());
     TimerMidi->setInterval(kTimerMidiMs);
     buildMenus();
@@ -278,6 +282,11 @@ Frmoracle::SuitControls Frmoracle::controlsOf(Suit suit) {
 void Frmoracle::readSuit(Suit suit) {
     shell::ShellState& s = shell::shellState();
     const SuitControls c = controlsOf(suit);
+    // Told before anything is read: the user corrects the question, and the log keeps its
+    // encoding.
+    if (MnuRegResult->isChecked() && !loggable({c.question->text()}, kQuestionFault)) {
+        return;
+    }
     LeerTirada();
     sustituir(c.question->text());
     globalHecha = false;

@@ -92,7 +92,12 @@ void appendEntry(const ResultLog& log, const QStringList& entry) {
 
 bool emptyLog(const ResultLog& log) {
     const QString path = logPath(log);
-    return !logsFolderExists(path) || runtime::overwriteLines(path, {QString()});
+    if (!logsFolderExists(path)) {
+        return true;
+    }
+    // A log that is not there has no entries to keep, whether or not it can be created.
+    const bool existed = QFileInfo::exists(path);
+    return runtime::overwriteLines(path, {QString()}) || !existed;
 }
 
 } // namespace readings

@@ -44,11 +44,12 @@ void writeSaveResults(const ResultLog& log, bool on);
 
 // The full path of the log.
 QString logPath(const ResultLog& log);
-// Appends an entry. The "\logs\" folder is never created: without it the entry is lost, as is
-// any entry that cannot be written; the reading itself is complete either way.
+// Appends an entry, whole or not at all. The "\logs\" folder is never created: without it the
+// entry is lost, as is any entry that cannot be written; the reading itself is complete either
+// way.
 void appendEntry(const ResultLog& log, const QStringList& entry);
-// Empties the log in place: afterwards it holds one empty line. False when a log stays with its
-// entries (without the "\logs\" folder there is none).
+// Empties the log in place: afterwards it holds one empty line (a missing log is created). False
+// only when a log stays with its entries: without the "\logs\" folder or the log there is none.
 bool emptyLog(const ResultLog& log);
 
 } // namespace readings

@@ -50,6 +50,7 @@ frmVelarcana::frmVelarcana()
       menuBar(new QMenuBar(this)), ui(std::make_unique<Ui::frmVelarcana>()) {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Numbers"));
+    keepOnOneLine(ui->text1);
     forms::applyLook(this, {{forms::Style::Ground, {this}},
                             {forms::Style::Text, forms::labelsOf(this)},
                             {forms::Style::Field, {ui->text1, ui->Text2}}});

@@ -3,6 +3,7 @@
 #include "runtime/Ansi.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace runtime {
@@ -15,6 +16,15 @@ QByteArray joinLines(const QStringList& lines) {
         bytes += "\r\n";
     }
     return bytes;
+}
+
+// The last line has no line break: a line cut short, or a file ended by hand.
+bool endsMidLine(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) {
+        return false;
+    }
+    return file.seek(file.size() - 1) && file.read(1) != "\n";
 }
 
 } // namespace
@@ -52,12 +62,27 @@ bool overwriteLines(const QString& path, const QStringList& lines) {
 }
 
 bool appendLines(const QString& path, const QStringList& lines) {
+    QByteArray bytes = joinLines(lines);
+    if (!bytes.isEmpty() && endsMidLine(path)) {
+        bytes.prepend("\r\n");
+    }
+    const bool existed = QFileInfo::exists(path);
+    // Unbuffered, a write that does not fit fails here, and nothing is left to go out at close.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         return false;
     }
-    const QByteArray bytes = joinLines(lines);
-    return file.write(bytes) == bytes.size();
+    const qint64 before = file.size();
+    if (file.write(bytes) == bytes.size()) {
+        return true;
+    }
+    // The lines go in whole or not at all: what did fit is cut off again.
+    if (existed) {
+        file.resize(before);
+    } else {
+        file.remove();
+    }
+    return false;
 }
 
 std::optional<std::vector<long long>> readNumbers(const QString& path, std::size_t count) {

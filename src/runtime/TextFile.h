@@ -18,7 +18,9 @@ bool writeLines(const QString& path, const QStringList& lines);
 // Writes the lines over the file from its start, in place: the file itself stays (with its
 // owner and rights), so this works where only the file, not its folder, may be written.
 bool overwriteLines(const QString& path, const QStringList& lines);
-// Appends the lines, creating the file when missing.
+// Appends the lines, creating the file when missing, after a line break when the file's last
+// line has none. All of them or none: on a failed write (a full disk) the file is left as it
+// was, and the result is false.
 bool appendLines(const QString& path, const QStringList& lines);
 
 // Comma-separated numeric input of the first line ("15,6,1980", blanks tolerated); nothing when

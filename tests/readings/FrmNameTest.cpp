@@ -2,11 +2,13 @@
 
 #include "app/Windows.h"
 #include "forms/Forms.h"
+#include "readings/CardRules.h"
 #include "readings/LetterValues.h"
 #include "readings/ReadingsState.h"
 #include "runtime/MessageBox.h"
 #include "runtime/SystemFormats.h"
 #include "shell/ShellState.h"
+#include "support/DrawnBoxes.h"
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
@@ -20,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -246,6 +249,86 @@ TEST_F(FrmNameTest, SaveResultsLogsTheBoxesAsTypedAfterADelete) {
     w.MnuShowResults->trigger();
     ASSERT_EQ(desktop.opened.size(), 1);
     EXPECT_EQ(desktop.opened[0].toLocalFile(), folder.file("logs/resNames.log"));
+}
+
+// Names pasted with line breaks, tabs and other controls, one of them forging a line of the
+// entry: each box shows and keeps blanks in their place, and the entry keeps its seven lines.
+TEST_F(FrmNameTest, PastedLineBreaksBecomeBlanksAndTheEntryKeepsItsLines) {
+    struct Case {
+        const char* box;
+        QString pasted;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"Text1nom", "Ana\r\nFor the first name: fake", "Ana  For the first name: fake"},
+        {"Text2nom", "Ana\nMaria", "Ana Maria"},
+        {"Text1ape",
+         "de\tla\x0b"
+         "Cruz\x1b",
+         "de la Cruz "},
+        {"Text2ape", QString("P") + QChar(0xe9) + "rez" + QChar(0x2029) + QChar(0x9b) + "\r",
+         QString("P") + QChar(0xe9) + "rez   "},
+    };
+    QDir(folder.path()).mkdir("logs");
+    folder.write("opciones.ini", "[opciones]\r\nLogResNames=yes\r\n");
+    FrmName& w = open();
+    for (const Case& c : cases) {
+        ASSERT_TRUE(testing_support::pasteInto(control(w, c.box), c.pasted)) << c.box;
+        EXPECT_EQ(control(w, c.box)->text(), c.kept) << c.box;
+    }
+    QTest::mouseClick(control<QPushButton>(w, "ARButtonAcep"), Qt::LeftButton);
+    ASSERT_NE(w.cartaNombres, 0);
+    const QStringList lines = {QString(25, ' '),
+                               QString(25, '='),
+                               "For the first name: " + cases[0].kept,
+                               "For the second name: " + cases[1].kept,
+                               "For the first surname: " + cases[2].kept,
+                               "For the second surname: " + cases[3].kept,
+                               "Resultant card: " + readings::ImagenesArcanos(w.cartaNombres)};
+    EXPECT_EQ(folder.read("logs/resNames.log"), (lines.join("\r\n") + "\r\n").toLatin1());
+}
+
+// With "Save results" on, a name with letters that the log cannot hold is refused before the
+// reading: the user is told which, the card stays and nothing is logged. Off, nothing goes to a
+// log and the name reads as before.
+TEST_F(FrmNameTest, NamesWithLettersTheLogCannotHoldAreRefusedWhileSaving) {
+    struct Case {
+        std::array<QString, 4> names;
+        QString told;
+    };
+    const Case cases[] = {
+        {{QString::fromUtf8("Łukasz"), "", "", ""}, QString::fromUtf8("Ł")},
+        {{"", QString::fromUtf8("Мария"), "", ""}, QString::fromUtf8("Мария")},
+        {{"Ana", "", "", QString::fromUtf8("王")}, QString::fromUtf8("王")},
+        {{QString::fromUtf8("Łukasz"), "", QString::fromUtf8("王 Łi"), "R2"},
+         QString::fromUtf8("Ł王")},
+    };
+    QDir(folder.path()).mkdir("logs");
+    folder.write("opciones.ini", "[opciones]\r\nLogResNames=yes\r\n");
+    FrmName& w = open();
+    submit(w, {"Ana", "", "", ""});
+    const QByteArray logged = folder.read("logs/resNames.log");
+    testing_support::DrawnBoxes drawn;
+    for (const Case& c : cases) {
+        drawn.shown.clear();
+        for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+            control(w, kBoxes[i])->setText(c.names[i]);
+        }
+        QTest::mouseClick(control<QPushButton>(w, "ARButtonAcep"), Qt::LeftButton);
+        ASSERT_EQ(drawn.shown.size(), 1U) << c.told.toStdString();
+        EXPECT_EQ(drawn.shown[0].text, "The name can not contain \"" + c.told + "\".");
+        EXPECT_EQ(drawn.shown[0].title, "Error");
+        EXPECT_EQ(drawn.shown[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(w.cartaNombres, 7) << "nothing read";
+        EXPECT_EQ(picture(w)->toolTip(), "VII. The Chariot");
+        EXPECT_EQ(folder.read("logs/resNames.log"), logged);
+    }
+    w.MnuRecResults->trigger();
+    drawn.shown.clear();
+    submit(w, {QString::fromUtf8("Łukasz"), "", "", ""});
+    EXPECT_TRUE(drawn.shown.empty());
+    EXPECT_EQ(w.cartaNombres, 18) << "u 4, k 2, a 1, s 2, z 9";
+    EXPECT_EQ(folder.read("logs/resNames.log"), logged);
 }
 
 TEST_F(FrmNameTest, MenusAndTrayMenuHaveTheirItemsInOrder) {

@@ -3,12 +3,14 @@
 #include "app/Windows.h"
 #include "forms/Forms.h"
 #include "platform/Music.h"
+#include "readings/CardRules.h"
 #include "readings/OracleReadings.h"
 #include "readings/ReadingsState.h"
 #include "runtime/MessageBox.h"
 #include "runtime/SystemFormats.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
+#include "support/DrawnBoxes.h"
 #include "support/FakeClock.h"
 #include "support/FakeMusicPlayer.h"
 #include "support/FakeShell.h"
@@ -444,6 +446,85 @@ TEST_F(FrmoracleTest, NothingIsLoggedWithoutTheMarkOrTheLogsFolder) {
     w.MnuRegResult->trigger();
     EXPECT_TRUE(w.MnuRegResult->isChecked());
     EXPECT_TRUE(QString::fromLatin1(folder.read("opciones.ini")).contains("LogResOracle=yes"));
+}
+
+// Questions pasted with line breaks, tabs and other controls, one of them forging a line of
+// another suit's entry: each box shows and keeps blanks in their place, and the suit entries
+// keep their three lines and the global entry its six.
+TEST_F(FrmoracleTest, PastedLineBreaksBecomeBlanksAndEveryEntryKeepsItsLines) {
+    struct Case {
+        const char* box;
+        const char* read;
+        const char* word;
+        QString pasted;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"TxtEsp", "ARButtonAcepEsp", "swords", "Will I win?\r\nQuestion for the cups: fake",
+         "Will I win?  Question for the cups: fake"},
+        {"TxtBas", "ARButtonAcepBas", "batons", "Ana\nAna", "Ana Ana"},
+        {"TxtCop", "ARButtonAcepCop", "cups", "\tlove?\x7f", " love? "},
+        {"TxtOr", "ARButtonAcepOr", "golds", QString("gold") + QChar(0x2028) + QChar(0x85) + "now",
+         "gold  now"},
+    };
+    settings("LogResOracle=yes\r\n");
+    folder.write("logs/.keep", "");
+    Frmoracle& w = open();
+    const std::array<const runtime::Integer*, 4> cards = {&w.cartaEspadas, &w.cartaBastos,
+                                                          &w.cartaCopas, &w.cartaOros};
+    QStringList lines;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        auto* box = control<QLineEdit>(w, c.box);
+        ASSERT_TRUE(testing_support::pasteInto(box, c.pasted)) << c.box;
+        EXPECT_EQ(box->text(), c.kept) << c.box;
+        QTest::mouseClick(control<QPushButton>(w, c.read), Qt::LeftButton);
+        ASSERT_NE(*cards[i], 0) << c.box;
+        lines << QString(22, '-') << QString("Question for the ") + c.word + ": " + c.kept
+              << "Resultant card: " + readings::minorCardPicture(readings::kSuits[i], *cards[i]);
+    }
+    QTest::mouseClick(control<QPushButton>(w, "ARButtonResult"), Qt::LeftButton);
+    ASSERT_TRUE(w.globalHecha);
+    lines << QString(25, '=') << "Date of saving: 7/24/2016 12:30:00 PM"
+          << "Date for the read: Sunday, July 24 2016"
+          << "Global resultant card: " + readings::ImagenesArcanos(w.sumaTotal) << QString(25, '=')
+          << QString(25, ' ');
+    EXPECT_EQ(folder.read("logs/resOracle.log"), (lines.join("\r\n") + "\r\n").toLatin1());
+}
+
+// With "Save results" on, a question with letters that the log cannot hold is refused before
+// the draw: the user is told which and nothing changes. Off, the question reads as before.
+TEST_F(FrmoracleTest, QuestionsWithLettersTheLogCannotHoldAreRefusedWhileSaving) {
+    settings("LogResOracle=yes\r\n");
+    folder.write("logs/.keep", "");
+    Frmoracle& w = open();
+    ask(w, "TxtBas", "Ana");
+    QTest::mouseClick(control<QPushButton>(w, "ARButtonAcepBas"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "ARButtonResult"), Qt::LeftButton);
+    const QByteArray logged = folder.read("logs/resOracle.log");
+    const std::pair<const char*, const char*> cases[] = {{"Łódź?", "Łź"}, {"王", "王"}};
+    testing_support::DrawnBoxes drawn;
+    for (const auto& [question, told] : cases) {
+        drawn.shown.clear();
+        ask(w, "TxtEsp", QString::fromUtf8(question));
+        QTest::mouseClick(control<QPushButton>(w, "ARButtonAcepEsp"), Qt::LeftButton);
+        ASSERT_EQ(drawn.shown.size(), 1U) << question;
+        EXPECT_EQ(drawn.shown[0].text,
+                  QString::fromUtf8("The question can not contain \"%1\".").arg(told));
+        EXPECT_EQ(drawn.shown[0].title, "Error");
+        EXPECT_EQ(drawn.shown[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(w.sumaEspadas, 0) << "nothing drawn";
+        EXPECT_EQ(w.cartaEspadas, 0);
+        EXPECT_TRUE(w.globalHecha) << "not even the global card's text goes";
+        EXPECT_EQ(folder.read("logs/resOracle.log"), logged);
+    }
+    w.MnuRegResult->trigger();
+    drawn.shown.clear();
+    ask(w, "TxtEsp", QString::fromUtf8("Łódź?"));
+    QTest::mouseClick(control<QPushButton>(w, "ARButtonAcepEsp"), Qt::LeftButton);
+    EXPECT_TRUE(drawn.shown.empty());
+    EXPECT_EQ(w.sumaEspadas, 11) << "ó 7, d 4";
+    EXPECT_EQ(folder.read("logs/resOracle.log"), logged);
 }
 
 TEST_F(FrmoracleTest, DeleteResultsEmptiesTheLogOnYes) {

@@ -1,6 +1,7 @@
 #include "readings/ResultLogs.h"
 
 #include "shell/ShellState.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 
 #include <QDir>
@@ -124,6 +125,40 @@ TEST_F(ResultLogsTest, AnEmptiedLogHoldsOneEmptyLineBeforeTheNextEntry) {
                   "\r\nFor the number: 994\r\nResultant Card: mundo22.jpg\r\n");
     emptyLog(kOracleLog);
     EXPECT_EQ(folder.read("logs/resOracle.log"), "\r\n") << "a missing log is created";
+}
+
+// A disk that fills up in the middle of an entry: the log is left byte for byte as it was, and
+// the next entry, once there is room, starts on a line of its own.
+TEST_F(ResultLogsTest, OnAFullDiskAnEntryGoesInWholeOrNotAtAll) {
+    makeLogsFolder();
+    appendEntry(kNumbersLog, numbersEntry("994", 22));
+    const QByteArray before = folder.read("logs/resNumbers.log");
+    const QStringList entry = numbersEntry("12345", 15);
+    const qint64 entrySize = entry.join("\r\n").size() + 2;
+    for (const qint64 room : {qint64(0), qint64(30), entrySize - 1}) {
+        {
+            testing_support::FileSizeLimit full(before.size() + room);
+            if (!full.holds()) {
+                GTEST_SKIP() << "the file size limit cannot be set";
+            }
+            appendEntry(kNumbersLog, entry);
+        }
+        EXPECT_EQ(folder.read("logs/resNumbers.log"), before) << room << " bytes of room";
+    }
+    appendEntry(kNumbersLog, entry);
+    EXPECT_EQ(folder.read("logs/resNumbers.log"),
+              before + kBlanks + "\r\n" + kEquals +
+                  "\r\nFor the number: 12345\r\nResultant Card: diablo15.jpg\r\n");
+}
+
+// A log cut in the middle of a line (by a full disk before entries went in whole, or by hand):
+// the next entry still starts on a line of its own.
+TEST_F(ResultLogsTest, AnEntryAfterALineCutShortStartsOnItsOwnLine) {
+    makeLogsFolder();
+    folder.write("logs/resOracle.log", "----------------------\r\nQuestion for the cu");
+    appendEntry(kOracleLog, {"next"});
+    EXPECT_EQ(folder.read("logs/resOracle.log"),
+              "----------------------\r\nQuestion for the cu\r\nnext\r\n");
 }
 
 } // namespace

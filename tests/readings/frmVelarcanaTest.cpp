@@ -6,6 +6,7 @@
 #include "runtime/MessageBox.h"
 #include "runtime/SystemFormats.h"
 #include "shell/ShellState.h"
+#include "support/DrawnBoxes.h"
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
@@ -16,12 +17,16 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using readings::frmVelarcana;
 
@@ -38,6 +43,8 @@ const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
+const QByteArray kBlankLine(25, ' ');
+const QByteArray kEqualsLine(25, '=');
 
 class FrmVelarcanaTest : public testing::Test {
 protected:
@@ -237,33 +244,79 @@ TEST_F(FrmVelarcanaTest, SaveResultsFollowsItsSettingAndLogsEachAcceptedNumber) 
     EXPECT_EQ(log().count("For the number"), 1);
 }
 
+// A number copied with its line break, as from a spreadsheet cell, or with other control
+// characters: the box shows and keeps blanks in their place, within its twelve characters, so
+// each entry keeps its four lines.
+TEST_F(FrmVelarcanaTest, PastedLineBreaksBecomeBlanksAndEveryEntryKeepsItsLines) {
+    struct Case {
+        QString pasted;
+        QString kept;
+        const char* card;
+    };
+    const Case cases[] = {
+        {"12\r\n", "12  ", "emperatriz3.jpg"},
+        {"\t994\n", " 994 ", "mundo22.jpg"},
+        {"1234567890\r\n12", "1234567890  ", "mago1.jpg"}, // cut to twelve by the box
+        {QString(QChar(0x2028)) + "99" + QChar(0x85) + QChar(0x2029), " 99  ", "luna18.jpg"},
+        {"\r\n7\r\n", "  7  ", "carro7.jpg"},
+    };
+    makeLogs();
+    folder.write("opciones.ini", "[opciones]\r\nLogResNumbers=yes\r\n");
+    frmVelarcana& w = open();
+    QLineEdit* box = control(w, "text1");
+    QByteArray expected;
+    for (const Case& c : cases) {
+        QTest::mouseClick(control<QPushButton>(w, "ARButtonReset"), Qt::LeftButton);
+        ASSERT_TRUE(testing_support::pasteInto(box, c.pasted));
+        EXPECT_EQ(box->text(), c.kept);
+        QTest::mouseClick(control<QPushButton>(w, "ARButtonAcep"), Qt::LeftButton);
+        ASSERT_TRUE(boxes.empty()) << c.kept.toStdString() << " is a number";
+        expected += kBlankLine + "\r\n" + kEqualsLine + "\r\nFor the number: " + c.kept.toLatin1() +
+                    "\r\nResultant Card: " + c.card + "\r\n";
+    }
+    EXPECT_EQ(folder.read("logs/resNumbers.log"), expected);
+}
+
 // A logs folder the user cannot create files in: the log itself is emptied in place; a log
-// that cannot be written either is kept, and the user hears that it was not deleted.
+// that cannot be written either is kept, and the user hears that it was not deleted; no log at
+// all had nothing to delete. The question is drawn and answered Yes with the mouse.
 TEST_F(FrmVelarcanaTest, DeleteResultsInALogsFolderThatCannotBeWritten) {
     struct Case {
+        const char* what;
+        std::optional<QByteArray> before; // nothing: no log
         bool logWritable;
-        QByteArray left;
-        int boxes;
+        std::optional<QByteArray> left;
+        bool told;
     };
-    const Case cases[] = {{true, "\r\n", 1}, {false, "old\r\n", 2}};
+    const Case cases[] = {{"writable log", "old\r\n", true, "\r\n", false},
+                          {"read-only log", "old\r\n", false, "old\r\n", true},
+                          {"no log", std::nullopt, true, std::nullopt, false}};
     makeLogs();
     frmVelarcana& w = open();
-    answer = runtime::vbYes;
     for (const Case& c : cases) {
-        boxes.clear();
-        folder.write("logs/resNumbers.log", "old\r\n");
+        QFile::remove(folder.file("logs/resNumbers.log"));
+        if (c.before) {
+            folder.write("logs/resNumbers.log", *c.before);
+        }
         const QStringList files = c.logWritable ? QStringList() : QStringList{"resNumbers.log"};
         testing_support::ReadOnlyFolder readOnly(folder.file("logs"), files);
         if (!readOnly.holds()) {
             GTEST_SKIP() << "this process writes through every permission";
         }
+        testing_support::DrawnBoxes drawn({QMessageBox::Yes});
         item(w, "MnuDelResults")->trigger();
-        EXPECT_EQ(folder.read("logs/resNumbers.log"), c.left) << c.logWritable;
-        ASSERT_EQ(static_cast<int>(boxes.size()), c.boxes) << c.logWritable;
-        if (c.boxes == 2) {
-            EXPECT_EQ(boxes[1].prompt, "The results could not be deleted.");
-            EXPECT_EQ(boxes[1].style, runtime::vbExclamation);
-            EXPECT_EQ(boxes[1].title, "Error");
+        ASSERT_EQ(drawn.shown.size(), c.told ? 2U : 1U) << c.what;
+        EXPECT_EQ(drawn.shown[0].text, "Are you sure to completely delete the results?");
+        EXPECT_EQ(drawn.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(drawn.shown[0].icon, QMessageBox::NoIcon);
+        if (c.told) {
+            EXPECT_EQ(drawn.shown[1].text, "The results could not be deleted.");
+            EXPECT_EQ(drawn.shown[1].title, "Error");
+            EXPECT_EQ(drawn.shown[1].icon, QMessageBox::Warning);
+        }
+        EXPECT_EQ(folder.exists("logs/resNumbers.log"), c.left.has_value()) << c.what;
+        if (c.left) {
+            EXPECT_EQ(folder.read("logs/resNumbers.log"), *c.left) << c.what;
         }
     }
 }

@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTest>
 
@@ -52,6 +54,17 @@ inline bool tabInto(QWidget* control) {
         QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
     }
     return QApplication::focusWidget() == control;
+}
+
+// Pastes the text into the box as the user does: the text goes to the clipboard, the box gets the
+// focus by Tab and Ctrl+V pastes at its cursor. False when the box never gets the focus.
+inline bool pasteInto(QLineEdit* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    if (!tabInto(box)) {
+        return false;
+    }
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    return true;
 }
 
 } // namespace testing_support

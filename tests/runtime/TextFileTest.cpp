@@ -1,0 +1,58 @@
+#include "runtime/TextFile.h"
+
+#include "support/FileSizeLimit.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Appending where the disk has less room than the lines need fails, and whatever did fit is
+// gone again; lines that just fit go in.
+TEST(AppendLines, OnAFullDiskAllLinesGoInOrNone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("perfiles.txt");
+    ASSERT_TRUE(runtime::appendLines(path, {"Ana,March/5/1980,7:05"}));
+    const QByteArray before = contents(path);
+    const QStringList lines = {"Eva,May/1/1990,0:00", "Luis,July/24/1970,9:05"};
+    const QByteArray added = "Eva,May/1/1990,0:00\r\nLuis,July/24/1970,9:05\r\n";
+    const qint64 needed = added.size();
+    const std::pair<qint64, bool> cases[] = {
+        {0, false}, {5, false}, {needed - 1, false}, {needed, true}};
+    for (const auto& [room, fits] : cases) {
+        bool appended = false;
+        {
+            testing_support::FileSizeLimit full(contents(path).size() + room);
+            if (!full.holds()) {
+                GTEST_SKIP() << "the file size limit cannot be set";
+            }
+            appended = runtime::appendLines(path, lines);
+        }
+        EXPECT_EQ(appended, fits) << room << " bytes of room";
+        EXPECT_EQ(contents(path), fits ? before + added : before) << room << " bytes of room";
+    }
+}
+
+TEST(AppendLines, AFileThatCouldNotTakeTheLinesIsNotLeftBehind) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("new.log");
+    {
+        testing_support::FileSizeLimit full(0);
+        if (!full.holds()) {
+            GTEST_SKIP() << "the file size limit cannot be set";
+        }
+        EXPECT_FALSE(runtime::appendLines(path, {"entry"}));
+        EXPECT_FALSE(QFile::exists(path));
+        EXPECT_TRUE(runtime::appendLines(path, {})) << "no lines need no room";
+        EXPECT_TRUE(QFile::exists(path));
+    }
+}
+
+} // namespace
