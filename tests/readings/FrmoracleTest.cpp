@@ -758,28 +758,6 @@ static QString tunePathOfLength(const testing_support::TempProgramFolder& folder
     return folder.file(relative);
 }
 
-// Answers every message box that comes up while the object lives with its OK button, drawn and
-// clicked as the user does, and keeps their texts.
-class MessageBoxAnswers {
-public:
-    MessageBoxAnswers() {
-        runtime::setDialogScript(nullptr);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr && box->isVisible()) {
-                texts << box->text();
-                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-            }
-        });
-        m_timer.start(20);
-    }
-
-    QStringList texts;
-
-private:
-    QTimer m_timer;
-};
-
 // The settings file gives back at most 254 characters of a value: a longer path would be read
 // back cut, the path of no file, while the switch showed On.
 TEST_F(FrmoracleTest, ATunePathLongerThanTheSettingsHoldIsRefused) {
@@ -790,19 +768,22 @@ TEST_F(FrmoracleTest, ATunePathLongerThanTheSettingsHoldIsRefused) {
         const QString tune = tunePathOfLength(folder, length);
         ASSERT_EQ(tune.size(), length);
         const QByteArray settingsBefore = folder.read("opciones.ini");
-        MessageBoxAnswers answers;
+        testing_support::DrawnBoxes drawn;
         answerFileDialog(tune);
         w.MnuEliSound->trigger();
-        EXPECT_EQ(answers.texts, QStringList({refusal})) << length;
+        ASSERT_EQ(drawn.shown.size(), 1U) << length;
+        EXPECT_EQ(drawn.shown[0].text, refusal);
+        EXPECT_EQ(drawn.shown[0].title, "Error");
+        EXPECT_EQ(drawn.shown[0].icon, QMessageBox::Warning);
         EXPECT_EQ(readings::readingsState().archivoMidi, "") << length;
         EXPECT_EQ(folder.read("opciones.ini"), settingsBefore) << length;
     }
 
     const QString longest = tunePathOfLength(folder, 254);
-    MessageBoxAnswers answers;
+    testing_support::DrawnBoxes drawn;
     answerFileDialog(longest);
     w.MnuEliSound->trigger();
-    EXPECT_TRUE(answers.texts.isEmpty());
+    EXPECT_TRUE(drawn.shown.empty());
     EXPECT_EQ(shell::LeerValorIni(shell::kSeccionOpciones, "SongAmbient", shell::settingsFile()),
               longest)
         << "254 characters come back whole";
