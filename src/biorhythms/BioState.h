@@ -54,6 +54,7 @@ struct BioState {
     QString mesNumero;
     QString fechaNac2;
     double horaNac2 = 0.0;
+    bool perfilSecundarioLeido = false; // the birth above comes from a record that reads
     runtime::Single diasVividos2 = 0.0F;
     // The second profile's day count at the study date (as diasVida, minutosNacRest, diasBase).
     QString fechaEstudio2; // study date, day/month/year

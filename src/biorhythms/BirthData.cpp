@@ -9,9 +9,6 @@
 namespace biorhythms {
 namespace {
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2100;
-
 QString path(const char* name) {
     return runtime::programPath(QLatin1String(name));
 }
@@ -22,7 +19,7 @@ bool inRange(long long v, long long low, long long high) {
 
 // A real calendar date within the years the windows offer.
 bool isBirthDate(const std::vector<long long>& d) {
-    return inRange(d[2], kFirstYear, kLastYear) &&
+    return inRange(d[2], kBioYears.first, kBioYears.last) &&
            QDate::isValid(static_cast<int>(d[2]), static_cast<int>(d[1]), static_cast<int>(d[0]));
 }
 
@@ -38,7 +35,7 @@ void readBirthDate() {
     } else {
         s.diaNac = 1;
         s.mesNac = 1;
-        s.anioNac = kFirstYear;
+        s.anioNac = kBioYears.first;
     }
 }
 

@@ -9,6 +9,16 @@ namespace biorhythms {
 // program always starts.
 constexpr int kDefaultBirthHour = 12;
 
+// A span of years, both ends included.
+struct YearRange {
+    int first;
+    int last;
+    constexpr bool contains(int year) const { return year >= first && year <= last; }
+};
+// The years of the Biorhythms window's date bars and target-date picker: every birth, study and
+// countdown date lies in them.
+inline constexpr YearRange kBioYears{1900, 2100};
+
 // Fill diaNac, mesNac, anioNac / horaNac, minutoNac / diaFinal, mesFinal, anioFinal.
 void readBirthDate();
 void readBirthTime();

@@ -24,7 +24,8 @@ FormMod::FormMod() : forms::Form(QString::fromLatin1(kName)), ui(std::make_uniqu
     setFixedSize(size());
     ui->VScrollHora->setRange(0, 23);
     ui->VScrollMinuto->setRange(0, 59);
-    ui->DTPicker1->setDateRange(QDate(kFirstEditableYear, 1, 1), QDate(kLastEditableYear, 12, 31));
+    ui->DTPicker1->setDateRange(QDate(kEditableYears.first, 1, 1),
+                                QDate(kEditableYears.last, 12, 31));
     connect(ui->VScrollHora, &QScrollBar::valueChanged, this, &FormMod::VScrollHora_Change);
     connect(ui->VScrollMinuto, &QScrollBar::valueChanged, this, &FormMod::VScrollMinuto_Change);
     connect(ui->CmdAcept, &QPushButton::clicked, this, &FormMod::CmdAcept_Click);
@@ -102,26 +103,46 @@ QString FormMod::editedRecord() const {
                 ui->LabelHora->text() + QLatin1Char(':') + ui->LabelMinuto->text()});
 }
 
-// The file is rebuilt from its present lines, so profiles saved or deleted while the editor
-// was open are kept; the old line goes and the edited one is appended.
+// An edit that is refused or cannot be written keeps the editor open with it, so that nothing
+// the user typed is lost.
 void FormMod::CmdAcept_Click() {
-    if (const auto fault = profileNameFault(ui->TextName->text())) {
+    if (const auto fault = editFault()) {
         runtime::MsgBox(*fault, runtime::vbExclamation, QStringLiteral("Error"));
         return;
     }
-    if (!rutaTemporal.isEmpty()) {
-        std::optional<QStringList> lines = profileLinesWithout(lineaSeleccionada);
-        if (lines) {
-            lines->append(editedRecord());
-            if (runtime::writeLines(rutaTemporal, *lines)) {
-                replaceProfilesFile(rutaTemporal);
-            }
-        }
+    if (!rutaTemporal.isEmpty() && !writeEdit()) {
+        runtime::MsgBox(kProfileNotSaved, runtime::vbExclamation, QStringLiteral("Error"));
+        return;
     }
     if (FrmProfiles* list = forms::Forms::instance().findForm<FrmProfiles>()) {
         list->ListaPerfiles();
     }
     Unload();
+}
+
+// The picker reaches further back than the Biorhythms window: a profile it could not show is
+// not stored.
+std::optional<QString> FormMod::editFault() const {
+    if (auto fault = profileNameFault(ui->TextName->text())) {
+        return fault;
+    }
+    if (!kBioYears.contains(ui->DTPicker1->date().year())) {
+        return QStringLiteral("The date of birth must be between %1 and %2.")
+            .arg(kBioYears.first)
+            .arg(kBioYears.last);
+    }
+    return std::nullopt;
+}
+
+// The file is rebuilt from its present lines, so profiles saved or deleted while the editor
+// was open are kept; the old line goes and the edited one is appended.
+bool FormMod::writeEdit() {
+    std::optional<QStringList> lines = profileLinesWithout(lineaSeleccionada);
+    if (!lines) {
+        return false;
+    }
+    lines->append(editedRecord());
+    return runtime::writeLines(rutaTemporal, *lines) && replaceProfilesFile(rutaTemporal);
 }
 
 void FormMod::CmdCancel_Click() {

@@ -4,6 +4,7 @@
 #include "runtime/Numeric.h"
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class FormMod;
@@ -38,6 +39,8 @@ private:
     bool stageOtherProfiles();
     void showProfile();
     QString editedRecord() const;
+    std::optional<QString> editFault() const;
+    bool writeEdit();
 
     std::unique_ptr<Ui::FormMod> ui;
     QString rutaTemporal; // the temporary file holding the other profiles until Submit

@@ -132,6 +132,27 @@ void calcDiasVividos2() {
     b.diasVividos2 = count.diasVividos;
 }
 
+// The last readable record of that name stands.
+bool readSecondProfile(const QString& name) {
+    BioState& b = bioState();
+    bool found = false;
+    for (const Profile& profile : readProfiles()) {
+        const auto date = profileDate(profile);
+        const auto time = profileTime(profile.time);
+        if (profile.name != name || !date || !time) {
+            continue;
+        }
+        b.mesPerfil = profile.month;
+        b.diaPerfil = profile.day;
+        b.anioPerfil = profile.year;
+        b.fechaNac2 = dayMonthYearText(date->day, date->month, date->year);
+        b.horaNac2 = runtime::makeTime(time->hour, time->minute, 0);
+        b.perfilSecundarioLeido = true;
+        found = true;
+    }
+    return found;
+}
+
 FrmCompaTab::FrmCompaTab()
     : forms::Form(QString::fromLatin1(kName)), ui(std::make_unique<Ui::FrmCompaTab>()) {
     ui->setupUi(this);
@@ -343,26 +364,6 @@ void FrmCompaTab::GuardarDibujarSecundario(const QString& value) {
 
 void FrmCompaTab::GuardarNombreSecundario(const QString& value) {
     shell::writeOption(QStringLiteral("Nombre secundario"), value);
-}
-
-// The last readable record of that name stands.
-bool FrmCompaTab::readSecondProfile(const QString& name) {
-    BioState& b = bioState();
-    bool found = false;
-    for (const Profile& profile : readProfiles()) {
-        const auto date = profileDate(profile);
-        const auto time = profileTime(profile.time);
-        if (profile.name != name || !date || !time) {
-            continue;
-        }
-        b.mesPerfil = profile.month;
-        b.diaPerfil = profile.day;
-        b.anioPerfil = profile.year;
-        b.fechaNac2 = dayMonthYearText(date->day, date->month, date->year);
-        b.horaNac2 = runtime::makeTime(time->hour, time->minute, 0);
-        found = true;
-    }
-    return found;
 }
 
 void FrmCompaTab::showValues(bool shown) {

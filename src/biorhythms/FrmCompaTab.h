@@ -35,6 +35,11 @@ std::optional<QString> affinityWord(runtime::Single mean);
 // diasBase2). A birth or study date that is not a date leaves the day count as it was.
 void calcDiasVividos2();
 
+// Reads the second profile's birth from the last readable line of that name into the shared
+// second-profile values and marks them read; false, leaving them as they were, when no line of
+// that name reads.
+bool readSecondProfile(const QString& name);
+
 // "Compatibilities": the main profile of the Biorhythms window against a second saved profile,
 // as the complementarity of their cycles on the study day ("Actual") and the lifelong affinity
 // of their birth dates ("General"), and whether the chart draws the second profile too.
@@ -75,7 +80,6 @@ private:
     void CalcularAfinidad();
     static void GuardarDibujarSecundario(const QString& value);
     static void GuardarNombreSecundario(const QString& value);
-    bool readSecondProfile(const QString& name);
     void showValues(bool shown);
     void showMean();
     void showSecondName(bool shown, const QString& name);

@@ -64,7 +64,8 @@ void FrmProfiles::CmdBorrar_Click() {
     deleteSelectedLine();
 }
 
-// Every copy of the selected line goes; the other lines keep their order.
+// Every copy of the selected line goes; the other lines keep their order. A file that cannot be
+// written stays as it was, and so does the list.
 void FrmProfiles::deleteSelectedLine() {
     const std::optional<QStringList> kept = profileLinesWithout(lineaSeleccionada);
     if (!kept) {
@@ -85,12 +86,14 @@ void FrmProfiles::deleteSelectedLine() {
         QFile::remove(*temp);
         return;
     }
-    if (runtime::writeLines(*temp, *kept)) {
-        replaceProfilesFile(*temp);
-    }
+    const bool written = runtime::writeLines(*temp, *kept) && replaceProfilesFile(*temp);
     QFile::remove(*temp);
-    ListaPerfiles();
     unsetCursor();
+    if (!written) {
+        runtime::MsgBox(kProfileNotSaved, runtime::vbExclamation, QStringLiteral("Error"));
+        return;
+    }
+    ListaPerfiles();
 }
 
 void FrmProfiles::CmdMod_Click() {

@@ -65,6 +65,16 @@ std::optional<QStringList> profileLinesWithout(const QString& line) {
     return lines;
 }
 
+std::optional<QString> lastProfileLine(const QString& name) {
+    const QStringList lines = profileLines();
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (line->section(QLatin1Char(','), 0, 0) == name) {
+            return *line;
+        }
+    }
+    return std::nullopt;
+}
+
 bool replaceProfilesFile(const QString& tempPath) {
     const std::optional<QStringList> lines = runtime::readLines(tempPath);
     const bool replaced = lines && runtime::writeLines(profilesPath(), *lines);
@@ -89,14 +99,7 @@ std::optional<QString> profileNameFault(const QString& name) {
 }
 
 bool editableProfileLine(const QString& line) {
-    const auto profile = parseProfile(line);
-    if (!profile || line.count(QLatin1Char(',')) != 2 ||
-        line.section(QLatin1Char(','), 1, 1).count(QLatin1Char('/')) != 2) {
-        return false;
-    }
-    const auto date = profileDate(*profile);
-    return date && date->year >= kFirstEditableYear && date->year <= kLastEditableYear &&
-           profileTime(profile->time);
+    return profileBirth(line, kEditableYears).has_value();
 }
 
 std::optional<int> monthNumber(const QString& monthName) {
@@ -142,6 +145,20 @@ std::optional<ProfileTime> profileTime(const QString& time) {
         return std::nullopt;
     }
     return ProfileTime{*hour, *minute};
+}
+
+std::optional<ProfileBirth> profileBirth(const QString& line, YearRange years) {
+    const auto profile = parseProfile(line);
+    if (!profile || line.count(QLatin1Char(',')) != 2 ||
+        line.section(QLatin1Char(','), 1, 1).count(QLatin1Char('/')) != 2) {
+        return std::nullopt;
+    }
+    const auto date = profileDate(*profile);
+    const auto time = profileTime(profile->time);
+    if (!date || !time || !years.contains(date->year)) {
+        return std::nullopt;
+    }
+    return ProfileBirth{*date, *time};
 }
 
 } // namespace biorhythms

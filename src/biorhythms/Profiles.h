@@ -1,5 +1,7 @@
 #pragma once
 
+#include "biorhythms/BirthData.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,8 @@ namespace biorhythms {
 
 // "perfiles.txt" in the program folder: one profile a line, "name,Month/day/year,h:m".
 QString profilesPath();
+// Said when the file could not be written.
+inline const QString kProfileNotSaved = QStringLiteral("The profile could not be saved.");
 
 // One profile line split into its texts as stored ("Ana", "March", "5", "1980", "7:05").
 struct Profile {
@@ -29,6 +33,8 @@ std::vector<Profile> readProfiles();
 
 // The lines of the file except every copy of `line`, in order; nothing when it cannot be read.
 std::optional<QStringList> profileLinesWithout(const QString& line);
+// The last line whose name is `name`, the one that stands for that name; nothing when none is.
+std::optional<QString> lastProfileLine(const QString& name);
 // Puts the fully written temporary file in place of the profiles file in one step (the file is
 // never left half-written) and removes the temporary file.
 bool replaceProfilesFile(const QString& tempPath);
@@ -42,8 +48,7 @@ std::optional<QString> profileNameFault(const QString& name);
 // A line the editor can show whole: three fields, a real date within the years of its date
 // picker and a time. Anything else would come back from the editor with its defaults in place
 // of what the line held.
-constexpr int kFirstEditableYear = 100;
-constexpr int kLastEditableYear = 9999;
+inline constexpr YearRange kEditableYears{100, 9999};
 bool editableProfileLine(const QString& line);
 
 // 1..12 for "January".."December" (exact and case-sensitive), else nothing.
@@ -67,5 +72,13 @@ struct ProfileTime {
     int minute = 0;
 };
 std::optional<ProfileTime> profileTime(const QString& time);
+
+// The birth of a line whose every part reads: three fields, a real date with its year in
+// `years` and a time; nothing for any other line.
+struct ProfileBirth {
+    ProfileDate date;
+    ProfileTime time;
+};
+std::optional<ProfileBirth> profileBirth(const QString& line, YearRange years);
 
 } // namespace biorhythms

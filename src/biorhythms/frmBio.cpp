@@ -3,6 +3,7 @@
 #include "biorhythms/BioRule.h"
 #include "biorhythms/BioState.h"
 #include "biorhythms/BirthData.h"
+#include "biorhythms/FrmCompaTab.h"
 #include "biorhythms/FrmProfiles.h"
 #include "biorhythms/Profiles.h"
 #include "forms/Forms.h"
@@ -43,7 +44,6 @@ const QString kBirthTimeAdvice =
 const QString kTooFewProfiles =
     QStringLiteral("To use this feature must be more than one saved profile");
 const QString kSystray = QStringLiteral("systray");
-const QString kProfileNotSaved = QStringLiteral("The profile could not be saved.");
 const QString kBirthDataNotSaved =
     QStringLiteral("The birth data could not be saved in the application folder.");
 
@@ -170,10 +170,10 @@ void frmBio::styleControls() {
     const std::array<std::tuple<DateScroll*, int, int, int>, 8> bars = {{
         {ui->vsbDayBirth, 1, 31, 1},
         {ui->vsbMonthBirth, 1, 12, 1},
-        {ui->vsbYearBirth, 1900, 2100, 1900},
+        {ui->vsbYearBirth, kBioYears.first, kBioYears.last, kBioYears.first},
         {ui->vsbDayBio, 1, 31, 12},
         {ui->vsbMonthBio, 1, 12, 1},
-        {ui->vsbYearBio, 1900, 2100, 1900},
+        {ui->vsbYearBio, kBioYears.first, kBioYears.last, kBioYears.first},
         {ui->VScrollHora, 0, 23, 23},
         {ui->VScrollMinuto, 0, 59, 59},
     }};
@@ -186,14 +186,14 @@ void frmBio::styleControls() {
     // The labels show the design values until the bars move.
     ui->lblDayBirth->setText(QStringLiteral("1"));
     ui->lblMonthBirth->setText(nombresMes[1]);
-    ui->lblYearBirth->setText(QStringLiteral("1900"));
+    ui->lblYearBirth->setText(QString::number(kBioYears.first));
     ui->lblDayBio->setText(QStringLiteral("12"));
     ui->lblMonthBio->setText(nombresMes[1]);
-    ui->lblYearBio->setText(QStringLiteral("1900"));
+    ui->lblYearBio->setText(QString::number(kBioYears.first));
 
     ui->DTPicker1->setCalendarPopup(true);
     ui->DTPicker1->setDisplayFormat(QStringLiteral("d MMM yyyy"));
-    ui->DTPicker1->setDateRange(QDate(1900, 1, 1), QDate(2100, 12, 31));
+    ui->DTPicker1->setDateRange(QDate(kBioYears.first, 1, 1), QDate(kBioYears.last, 12, 31));
     ui->ComboProfiles->hide();
     ui->TextSecondProf->setReadOnly(true);
     showBirthTimeEditor(false);
@@ -228,6 +228,7 @@ void frmBio::connectControls() {
     connect(ui->ComboProfiles, &QComboBox::activated, this, &frmBio::ComboProfiles_Click);
     ui->CmdArrowLeft->installEventFilter(this);
     ui->CmdArrowRight->installEventFilter(this);
+    ui->ComboProfiles->installEventFilter(this);
 }
 
 void frmBio::Form_Load() {
@@ -256,7 +257,7 @@ void frmBio::Form_Load() {
     runtime::appendLines(profilesPath(), {});
     shell::readOption(shell::LeerPerfilBio, QStringLiteral("Perfil-Bio"));
     readProfiles();
-    readSecondProfile();
+    loadSecondProfile();
     setBirthBars();
     setStudyBars();
     CalcularBio();
@@ -304,8 +305,11 @@ void frmBio::readProfiles() {
     }
 }
 
-void frmBio::readSecondProfile() {
+// The second profile's values may be left from an earlier stay, of a profile deleted since:
+// only a record this load reads is drawn.
+void frmBio::loadSecondProfile() {
     BioState& b = bioState();
+    b.perfilSecundarioLeido = false;
     const QString name =
         shell::readOption(shell::LeerNombreSecundario, QStringLiteral("Nombre secundario"));
     if (name.isEmpty() || !b.dibujarSecundario) {
@@ -313,21 +317,7 @@ void frmBio::readSecondProfile() {
     }
     ui->TextSecondProf->show();
     ui->TextSecondProf->setText(name);
-    for (const QString& text : profileLines()) {
-        const auto line = parseProfile(text);
-        if (!line || line->name != ui->TextSecondProf->text()) {
-            continue;
-        }
-        b.mesPerfil = line->month;
-        b.diaPerfil = line->day;
-        b.anioPerfil = line->year;
-        MonthToNumber(b.mesPerfil);
-        b.fechaNac2 =
-            b.diaPerfil + QLatin1Char('/') + b.mesNumero + QLatin1Char('/') + b.anioPerfil;
-        if (const auto time = runtime::dateFromText(line->time)) {
-            b.horaNac2 = runtime::timePart(*time);
-        }
-    }
+    readSecondProfile(name);
 }
 
 void frmBio::setBirthBars() {
@@ -550,32 +540,44 @@ void frmBio::CmdSnap_Click() {
     }
 }
 
+// The last line of the chosen name stands. One that the bars cannot show changes nothing, not
+// even the name shown: the window would go on showing one person under another's name, and
+// save that person under it.
 void frmBio::ComboProfiles_Click() {
     const QString chosen = ui->ComboProfiles->currentText();
-    for (const QString& text : profileLines()) {
-        const auto line = parseProfile(text);
-        if (!line || line->name != chosen) {
-            continue;
-        }
-        const int month = monthNumber(line->month).value_or(0);
-        const auto day = wholeNumber(line->day);
-        const auto year = wholeNumber(line->year);
-        // A damaged line is passed over rather than moving the bars to a wrong date.
-        if (month == 0 || !day || !year || *year < ui->vsbYearBirth->minimum() ||
-            *year > ui->vsbYearBirth->maximum() || *day < 1 ||
-            *day > monthLength(diasMes, month, *year)) {
-            continue;
-        }
-        setDateBars(ui->vsbDayBirth, ui->vsbMonthBirth, ui->vsbYearBirth,
-                    runtime::makeDate(*year, month, *day));
-        if (const auto time = runtime::dateFromText(line->time)) {
-            ui->VScrollHora->setValue(runtime::hourOf(*time));
-            ui->VScrollMinuto->setValue(runtime::minuteOf(*time));
-        }
+    const std::optional<QString> line = lastProfileLine(chosen);
+    const std::optional<ProfileBirth> birth = line ? profileBirth(*line, kBioYears) : std::nullopt;
+    if (!birth) {
+        refuseProfile(line.value_or(chosen));
+        return;
     }
+    setDateBars(ui->vsbDayBirth, ui->vsbMonthBirth, ui->vsbYearBirth,
+                runtime::makeDate(birth->date.year, birth->date.month, birth->date.day));
+    ui->VScrollHora->setValue(birth->time.hour);
+    ui->VScrollMinuto->setValue(birth->time.minute);
     GuardarPerfilIni(chosen);
     if (GuardarBio()) {
         CommandOk_Click();
+    }
+}
+
+void frmBio::refuseProfile(const QString& record) {
+    ui->ComboProfiles->setCurrentIndex(profileBeforeChoice);
+    runtime::MsgBox(QStringLiteral("This record can not be read: ") + record,
+                    runtime::vbExclamation, QStringLiteral("ErrorInfo"));
+}
+
+// The item shown as the user starts to choose: every choice begins with a press, a key or the
+// wheel on the list, and the list shows the chosen item before it reports the choice.
+void frmBio::noteProfileBeforeChoice(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+        profileBeforeChoice = ui->ComboProfiles->currentIndex();
+        break;
+    default:
+        break;
     }
 }
 

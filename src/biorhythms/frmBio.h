@@ -92,6 +92,8 @@ protected:
     void Form_Unload(int& cancel) override;
     bool& switchingFlag() override { return switching; }
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -101,7 +103,7 @@ private:
     void readCountdown();
     void readBirthTimeControls();
     void readProfiles();
-    void readSecondProfile();
+    void loadSecondProfile();
     void setBirthBars();
     void setStudyBars();
     // Writes the three birth data files; false when the window was unloaded while the user read
@@ -116,8 +118,15 @@ private:
     bool closeOpenNotice();
     void showBirthTimeEditor(bool shown);
     void setDateBars(DateScroll* day, DateScroll* month, DateScroll* year, runtime::DateValue date);
+    // A press of the left button on an arrow holds it; true when the event is the arrow's
+    // alone.
+    bool arrowMouseEvent(bool leftArrow, const QEvent* event);
+    bool holdGoesOn() const;
+    void endHold();
     void stepBack();
     void stepForward();
+    void refuseProfile(const QString& record);
+    void noteProfileBeforeChoice(const QEvent* event);
     void drawBars();
     void showTrends();
     void showCountdown(runtime::DateValue from);
@@ -129,6 +138,7 @@ private:
     bool switching = false;
     bool avisoNoGuardado = false; // the birth data could not be saved, and the user was told
     bool birthDataShown = false;  // the load has put the three files into the controls
+    int profileBeforeChoice = -1; // the item of ComboProfiles shown before the user's choice
 };
 
 // "Time: 7:05": the hour as it is, the minute with two digits.

@@ -148,7 +148,8 @@ void frmBio::mschart() {
     const BioState& b = bioState();
     BioChart& chart = *ui->MSChart1;
     const auto base = static_cast<runtime::Single>(b.diasVividos - 1.0);
-    const bool second = ui->ComboProfiles->count() >= 2 && b.dibujarSecundario;
+    const bool second =
+        ui->ComboProfiles->count() >= 2 && b.dibujarSecundario && b.perfilSecundarioLeido;
     if (second) {
         calcDiasVividos2();
     } else {

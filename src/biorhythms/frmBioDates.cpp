@@ -2,6 +2,7 @@
 #include "biorhythms/frmBio.h"
 #include "ui_frmBio.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace biorhythms {
@@ -120,7 +121,27 @@ void frmBio::CmdArrowRight_MouseUp(runtime::Integer, runtime::Integer, float, fl
     TimerButton->stop();
 }
 
+// The release that ends a hold may never reach the arrow: a popup or another widget takes it,
+// or another window gets it. So a hold lasts only while the left button is really down and
+// nothing else has the mouse, and no longer than the window is active and shown.
+bool frmBio::holdGoesOn() const {
+    const QWidget* grabber = QWidget::mouseGrabber();
+    return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton) &&
+           !QApplication::activePopupWidget() &&
+           (!grabber || grabber == ui->CmdArrowLeft || grabber == ui->CmdArrowRight);
+}
+
+void frmBio::endHold() {
+    izquierdaPulsada = false;
+    derechaPulsada = false;
+    TimerButton->stop();
+}
+
 void frmBio::TimerButton_Timer() {
+    if (!holdGoesOn()) {
+        endHold();
+        return;
+    }
     if (izquierdaPulsada) {
         stepBack();
     }
@@ -202,23 +223,48 @@ void frmBio::TimerBio_Timer() {
     b.contadorTimerBio = 0;
 }
 
+void frmBio::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        endHold();
+    }
+    shell::ModuleForm::changeEvent(event);
+}
+
+void frmBio::hideEvent(QHideEvent* event) {
+    endHold();
+    shell::ModuleForm::hideEvent(event);
+}
+
 bool frmBio::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if ((watched == ui->CmdArrowLeft || watched == ui->CmdArrowRight) &&
-        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const runtime::Integer button = buttonCode(mouse->button());
-        const auto x = static_cast<float>(mouse->position().x());
-        const auto y = static_cast<float>(mouse->position().y());
-        const bool left = watched == ui->CmdArrowLeft;
-        if (type == QEvent::MouseButtonPress) {
-            left ? CmdArrowLeft_MouseDown(button, 0, x, y)
-                 : CmdArrowRight_MouseDown(button, 0, x, y);
-        } else {
-            left ? CmdArrowLeft_MouseUp(button, 0, x, y) : CmdArrowRight_MouseUp(button, 0, x, y);
+    if (watched == ui->CmdArrowLeft || watched == ui->CmdArrowRight) {
+        if (arrowMouseEvent(watched == ui->CmdArrowLeft, event)) {
+            return true;
         }
+    } else if (watched == ui->ComboProfiles) {
+        noteProfileBeforeChoice(event);
     }
     return shell::ModuleForm::eventFilter(watched, event);
+}
+
+// Another button does nothing on an arrow but end a hold, and goes no further: the window would
+// open its menu on a right press, and the menu would take the left button's release.
+bool frmBio::arrowMouseEvent(bool leftArrow, const QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick) {
+        return false;
+    }
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    const runtime::Integer button = buttonCode(mouse->button());
+    const auto x = static_cast<float>(mouse->position().x());
+    const auto y = static_cast<float>(mouse->position().y());
+    if (type == QEvent::MouseButtonPress) {
+        leftArrow ? CmdArrowLeft_MouseDown(button, 0, x, y)
+                  : CmdArrowRight_MouseDown(button, 0, x, y);
+    } else if (type == QEvent::MouseButtonRelease) {
+        leftArrow ? CmdArrowLeft_MouseUp(button, 0, x, y) : CmdArrowRight_MouseUp(button, 0, x, y);
+    }
+    return mouse->button() != Qt::LeftButton;
 }
 
 } // namespace biorhythms

@@ -22,6 +22,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QTabBar>
 
@@ -152,6 +153,14 @@ protected:
         control<QTabBar>(w, "SSTab1")->setCurrentIndex(index);
     }
     QByteArray ini() const { return folder.read("opciones.ini"); }
+    // The lines the chart draws once the event loop has run.
+    qsizetype drawnLines() const {
+        QCoreApplication::processEvents();
+        return control<biorhythms::BioChart>(*bio, "MSChart1")->chart()->series().size();
+    }
+    static void clickCentre(QWidget* target) {
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+    }
 
     testing_support::TempProgramFolder folder;
     testing_support::FakeTray tray;
@@ -370,4 +379,56 @@ TEST_F(FrmCompaTabTest, WithoutASavedChoiceTheTabsShowNoValues) {
     EXPECT_FALSE(control(*w, "LabelInfo")->isVisible());
     EXPECT_FALSE(control(*w, "LabelFis")->isVisible());
     EXPECT_TRUE(boxes.empty());
+}
+
+// Lines for a second profile come only from a record read: a name in the settings whose line
+// has gone, or values left from an earlier stay with a profile deleted since, draw none.
+TEST_F(FrmCompaTabTest, ASecondProfileThatNoLongerExistsDrawsNoLines) {
+    const QByteArray withoutBea = "Ana,July/24/2016,0:00\r\nCid,July/24/2016,0:00\r\n";
+    struct Case {
+        const char* what;
+        bool drawnBefore;
+    };
+    const Case cases[] = {{"named in the settings only", false},
+                          {"drawn before and deleted since", true}};
+    for (const Case& c : cases) {
+        biorhythms::resetBioState();
+        if (c.drawnBefore) {
+            ASSERT_NE(open(), nullptr);
+            ASSERT_EQ(control<biorhythms::BioChart>(*bio, "MSChart1")->columnCount(), 8);
+            forms::Forms::instance().reset();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        const QByteArray profiles = folder.read("perfiles.txt");
+        folder.write("perfiles.txt", withoutBea);
+        bio = static_cast<frmBio*>(forms::Forms::instance().load(frmBio::kName));
+        EXPECT_EQ(control<biorhythms::BioChart>(*bio, "MSChart1")->columnCount(), 4) << c.what;
+        EXPECT_EQ(drawnLines(), 4) << c.what;
+        EXPECT_TRUE(control<QLineEdit>(*bio, "TextSecondProf")->isHidden()) << c.what;
+        forms::Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        folder.write("perfiles.txt", profiles);
+    }
+}
+
+TEST_F(FrmCompaTabTest, TickingTheBoxBeforeChoosingASecondProfileDrawsNoLines) {
+    settings("0", "");
+    FrmCompaTab* w = open();
+    ASSERT_NE(w, nullptr);
+    auto* box = control<QCheckBox>(*w, "CheckPlot");
+    clickCentre(box);
+    ASSERT_TRUE(box->isChecked());
+    EXPECT_TRUE(biorhythms::bioState().dibujarSecundario);
+    EXPECT_EQ(control<biorhythms::BioChart>(*bio, "MSChart1")->columnCount(), 4);
+    EXPECT_EQ(drawnLines(), 4);
+    EXPECT_TRUE(control<QLineEdit>(*bio, "TextSecondProf")->isHidden());
+
+    auto* list = control<QListWidget>(*w, "ListProfiles");
+    const QListWidgetItem* bea = list->findItems("Bea", Qt::MatchExactly).value(0);
+    ASSERT_NE(bea, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(bea).center());
+    EXPECT_EQ(control<biorhythms::BioChart>(*bio, "MSChart1")->columnCount(), 8);
+    EXPECT_EQ(drawnLines(), 12) << "four lines on their casings";
+    EXPECT_FALSE(control<QLineEdit>(*bio, "TextSecondProf")->isHidden());
+    EXPECT_EQ(control<QLineEdit>(*bio, "TextSecondProf")->text(), "Bea");
 }

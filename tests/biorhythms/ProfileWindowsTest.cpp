@@ -14,8 +14,11 @@
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
+
+#include "DrawnBoxes.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -89,6 +93,23 @@ protected:
     QByteArray profiles() const { return folder.read("perfiles.txt"); }
     int tempFiles() const {
         return static_cast<int>(QDir(systemTemp.path()).entryList(QDir::Files).size());
+    }
+    static void click(QWidget& window, const char* button) {
+        QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+    }
+    static void clickLine(FrmProfiles& list, int row) {
+        QListWidget* lines = items(list);
+        QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
+                          lines->visualItemRect(lines->item(row)).center());
+    }
+    static void expectBox(const testing_support::DrawnBoxes& drawn, const QString& text,
+                          const char* title) {
+        ASSERT_EQ(drawn.boxes().size(), 1U) << text.toStdString();
+        const testing_support::DrawnBox& box = drawn.boxes()[0];
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.icon, QMessageBox::Warning);
+        EXPECT_EQ(box.title, title);
+        EXPECT_TRUE(box.drawn);
     }
     void save(const QString& name) {
         answer = name;
@@ -374,6 +395,95 @@ TEST_F(ProfileWindowsTest, ExitRefillsTheBiorhythmsProfileList) {
         }
         EXPECT_EQ(shell::shellState().perfilBio, QString::fromLatin1(c.perfilBio));
     }
+}
+
+// The editor shows a birth from any year of its picker, but stores only one the Biorhythms
+// window can show.
+TEST_F(ProfileWindowsTest, SubmitStoresOnlyABirthTheBiorhythmsWindowCanShow) {
+    struct Case {
+        QDate date; // invalid: as the line holds it
+        const char* stored;
+    };
+    const Case cases[] = {
+        {QDate(), nullptr},
+        {QDate(1899, 12, 31), nullptr},
+        {QDate(1900, 1, 1), "Old,January/1/1900,9:30"},
+        {QDate(2100, 12, 31), "Old,December/31/2100,9:30"},
+        {QDate(2101, 1, 1), nullptr},
+    };
+    const QByteArray file = "Old,March/5/1850,9:30\r\n";
+    for (const Case& c : cases) {
+        folder.write("perfiles.txt", file);
+        FormMod& editor = openEditor(0);
+        auto* picker = control<QDateEdit>(editor, "DTPicker1");
+        ASSERT_EQ(picker->date(), QDate(1850, 3, 5)) << "the editor shows what the line holds";
+        if (c.date.isValid()) {
+            picker->setDate(c.date);
+        }
+        const testing_support::DrawnBoxes drawn;
+        click(editor, "CmdAcept");
+        if (c.stored) {
+            EXPECT_TRUE(drawn.boxes().empty()) << c.stored;
+            EXPECT_FALSE(forms::Forms::instance().isLoaded(FormMod::kName)) << c.stored;
+            EXPECT_EQ(profiles(), QByteArray(c.stored) + "\r\n");
+        } else {
+            expectBox(drawn, "The date of birth must be between 1900 and 2100.", "Error");
+            EXPECT_TRUE(forms::Forms::instance().isLoaded(FormMod::kName));
+            EXPECT_TRUE(editor.isVisible());
+            EXPECT_EQ(picker->date(), c.date.isValid() ? c.date : QDate(1850, 3, 5));
+            EXPECT_EQ(profiles(), file);
+            editor.CmdCancel_Click();
+        }
+        forms::Forms::instance().unload(FrmProfiles::kName);
+    }
+}
+
+// A user who cannot write the program folder hears so, and loses nothing: the edit stays in
+// the open editor, the list and the file as they were.
+TEST_F(ProfileWindowsTest, SubmitThatCannotBeWrittenSaysSoAndKeepsTheEdit) {
+    const QByteArray file = "Ana,March/5/1980,7:05\r\nEva,May/1/1990,0:0\r\n";
+    folder.write("perfiles.txt", file);
+    FormMod& editor = openEditor(1);
+    auto* name = control<QLineEdit>(editor, "TextName");
+    {
+        testing_support::ReadOnlyFolder readOnly(folder.path(), {"perfiles.txt"});
+        if (!readOnly.holds()) {
+            GTEST_SKIP() << "this process writes through every permission";
+        }
+        QTest::mouseClick(name, Qt::LeftButton);
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClicks(name, " Luz");
+        const testing_support::DrawnBoxes drawn;
+        click(editor, "CmdAcept");
+        expectBox(drawn, "The profile could not be saved.", "Error");
+        EXPECT_TRUE(forms::Forms::instance().isLoaded(FormMod::kName));
+        EXPECT_TRUE(editor.isVisible());
+        EXPECT_EQ(name->text(), "Eva Luz");
+        EXPECT_EQ(profiles(), file);
+    }
+    click(editor, "CmdAcept");
+    EXPECT_EQ(profiles(), "Ana,March/5/1980,7:05\r\nEva Luz,May/1/1990,0:0\r\n")
+        << "the kept edit is stored once the folder can be written";
+    EXPECT_FALSE(forms::Forms::instance().isLoaded(FormMod::kName));
+}
+
+TEST_F(ProfileWindowsTest, DeleteThatCannotBeWrittenSaysSoAndKeepsTheList) {
+    const QByteArray file = "Ana,March/5/1980,7:05\r\nEva,May/1/1990,0:0\r\n";
+    folder.write("perfiles.txt", file);
+    FrmProfiles& list = openList();
+    testing_support::ReadOnlyFolder readOnly(folder.path(), {"perfiles.txt"});
+    if (!readOnly.holds()) {
+        GTEST_SKIP() << "this process writes through every permission";
+    }
+    clickLine(list, 0);
+    const testing_support::DrawnBoxes drawn;
+    click(list, "CmdBorrar");
+    expectBox(drawn, "The profile could not be saved.", "Error");
+    EXPECT_EQ(profiles(), file);
+    ASSERT_EQ(items(list)->count(), 2);
+    EXPECT_EQ(items(list)->item(0)->text(), "Ana,March/5/1980,7:05");
+    EXPECT_EQ(list.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(tempFiles(), 0);
 }
 
 TEST(TempFile, NewUniqueFilesInTheTemporaryFolder) {

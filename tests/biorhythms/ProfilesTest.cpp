@@ -70,6 +70,45 @@ TEST(ProfilesFile, TheEditorTakesWholeLinesOnly) {
     }
 }
 
+// The Biorhythms window takes a birth only from the years of its bars.
+TEST(ProfilesFile, ABirthReadsWithinTheYearsGivenOnly) {
+    struct Case {
+        const char* line;
+        bool shown;    // in the Biorhythms window's years
+        bool editable; // in the editor's
+    };
+    const Case cases[] = {
+        {"Old,December/31/1899,9:30", false, true}, {"Ana,January/1/1900,0:0", true, true},
+        {"Ana,December/31/2100,23:59", true, true}, {"New,January/1/2101,9:30", false, true},
+        {"Old,March/5/1850,9:30", false, true},     {"Ana,February/29/1900,7:05", false, false},
+        {"Ana,March/5/1980,7:60", false, false},    {"Ana,March/5/1980", false, false},
+    };
+    for (const Case& c : cases) {
+        const QString line = QString::fromLatin1(c.line);
+        EXPECT_EQ(profileBirth(line, kBioYears).has_value(), c.shown) << c.line;
+        EXPECT_EQ(editableProfileLine(line), c.editable) << c.line;
+    }
+    const auto birth = profileBirth(QStringLiteral("Ana,March/05/1980, 7:5"), kBioYears);
+    ASSERT_TRUE(birth);
+    EXPECT_EQ(std::tie(birth->date.year, birth->date.month, birth->date.day, birth->time.hour,
+                       birth->time.minute),
+              std::make_tuple(1980, 3, 5, 7, 5));
+}
+
+TEST(ProfilesFile, TheLastLineOfANameStandsForIt) {
+    testing_support::TempProgramFolder folder;
+    folder.write(QStringLiteral("perfiles.txt"), "Ana,March/5/1980,7:05\r\n"
+                                                 "Anabel,May/1/1990,0:0\r\n"
+                                                 "Ana,Smarch/5/1980,x\r\n"
+                                                 "\r\n"
+                                                 "broken\r\n");
+    EXPECT_EQ(lastProfileLine(QStringLiteral("Ana")), QStringLiteral("Ana,Smarch/5/1980,x"));
+    EXPECT_EQ(lastProfileLine(QStringLiteral("Anabel")), QStringLiteral("Anabel,May/1/1990,0:0"));
+    EXPECT_EQ(lastProfileLine(QStringLiteral("broken")), QStringLiteral("broken"));
+    EXPECT_FALSE(lastProfileLine(QStringLiteral("An")));
+    EXPECT_FALSE(lastProfileLine(QString())) << "the empty line is no profile";
+}
+
 TEST(MonthToNumber, ExactEnglishNamesOnly) {
     resetBioState();
     struct Case {

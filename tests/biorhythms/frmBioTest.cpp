@@ -22,6 +22,9 @@
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
 
+#include "DrawnBoxes.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -31,11 +34,13 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -81,6 +86,9 @@ protected:
         folder.write("biofinal.dat", "0,0,0\r\n");
     }
     void TearDown() override {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
         forms::Forms::instance().reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         runtime::setDialogScript(nullptr);
@@ -112,6 +120,68 @@ protected:
     static void setStudy(frmBio& w, Ymd date) {
         control<QDateEdit>(w, "DTPicker1")->setDate(QDate(date.year, date.month, date.day));
         w.CmdGo_Click();
+    }
+    static runtime::DateValue studyDate(frmBio& w) {
+        const Ymd now = study(w);
+        return makeDate(now.year, now.month, now.day);
+    }
+    // The window in front of the user, active.
+    frmBio& openInFront() {
+        frmBio& w = open();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
+    // Mouse events reach the window as the system delivers them, so that Qt itself routes them:
+    // a press grabs the mouse for the control under it, an open popup takes what follows, and
+    // QGuiApplication knows the buttons held.
+    static QPoint centreOf(frmBio& w, const char* name) {
+        const QWidget* target = control<QWidget>(w, name);
+        return target->mapTo(&w, target->rect().center());
+    }
+    static void press(frmBio& w, const char* name, Qt::MouseButton button) {
+        QTest::mousePress(w.windowHandle(), button, {}, centreOf(w, name));
+    }
+    static void release(frmBio& w, const char* name, Qt::MouseButton button) {
+        QTest::mouseRelease(w.windowHandle(), button, {}, centreOf(w, name));
+    }
+    // One timeout of the arrows' timer, as it comes while the timer runs; false when it does not.
+    static bool tick(frmBio& w) {
+        if (!w.TimerButton->isActive()) {
+            return false;
+        }
+        w.TimerButton_Timer();
+        return true;
+    }
+    static bool menuOpen(frmBio& w) {
+        return QApplication::activePopupWidget() != nullptr || w.MnuGo->isVisible();
+    }
+    // The window is still the one loaded: a release that a menu took could have switched away.
+    static bool stillThere(const QPointer<frmBio>& w) {
+        return w && forms::Forms::instance().find(frmBio::kName) == w;
+    }
+    static bool holding(frmBio& w) {
+        return w.izquierdaPulsada || w.derechaPulsada || w.TimerButton->isActive();
+    }
+    std::map<QString, QByteArray> birthFiles() const {
+        std::map<QString, QByteArray> files;
+        for (const char* name : {"bio.dat", "horabio.dat", "biofinal.dat"}) {
+            files[QString::fromLatin1(name)] = folder.read(QString::fromLatin1(name));
+        }
+        return files;
+    }
+    // The user takes the item under the shown one with the arrow key.
+    static void chooseNextByKeys(QComboBox* list) {
+        ASSERT_TRUE(testing_support::tabInto(list));
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    // The user opens the list with a click, moves to the next item and takes it with Enter.
+    static void chooseNextInPopup(QComboBox* list) {
+        QTest::mouseClick(list, Qt::LeftButton);
+        QAbstractItemView* items = list->view();
+        ASSERT_TRUE(items->isVisible());
+        QTest::keyClick(items, Qt::Key_Down);
+        QTest::keyClick(items, Qt::Key_Return);
     }
     int played(const QString& sound) const {
         return static_cast<int>(std::count_if(sound_.played.begin(), sound_.played.end(),
@@ -258,25 +328,21 @@ TEST_F(frmBioTest, HoldingAnArrowStepsTheStudyDateOneDayATick) {
         {{1900, 1, 1}, false, {{1900, 1, 1}}},
         {{2100, 12, 31}, true, {{2100, 12, 31}}},
     };
-    frmBio& w = open();
+    frmBio& w = openInFront();
     for (const Case& c : cases) {
         setStudy(w, c.from);
-        if (c.forward) {
-            w.CmdArrowRight_MouseDown(1, 0, 0, 0);
-        } else {
-            w.CmdArrowLeft_MouseDown(1, 0, 0, 0);
-        }
+        const char* arrow = c.forward ? "CmdArrowRight" : "CmdArrowLeft";
+        press(w, arrow, Qt::LeftButton);
         EXPECT_TRUE(w.TimerButton->isActive());
         EXPECT_EQ(w.TimerButton->interval(), frmBio::kButtonTickMs);
         for (const Ymd& step : c.steps) {
-            w.TimerButton_Timer();
+            EXPECT_TRUE(tick(w));
             const Ymd now = study(w);
             EXPECT_EQ(std::tie(now.year, now.month, now.day),
                       std::tie(step.year, step.month, step.day))
                 << c.from.year << "/" << c.from.month << "/" << c.from.day;
         }
-        w.CmdArrowRight_MouseUp(1, 0, 0, 0);
-        w.CmdArrowLeft_MouseUp(1, 0, 0, 0);
+        release(w, arrow, Qt::LeftButton);
         EXPECT_FALSE(w.TimerButton->isActive());
         EXPECT_TRUE(biorhythms::bioState().fechaBioFijada);
         EXPECT_FALSE(w.pasarMes || w.pasarAnio);
@@ -284,17 +350,140 @@ TEST_F(frmBioTest, HoldingAnArrowStepsTheStudyDateOneDayATick) {
 }
 
 TEST_F(frmBioTest, OnlyTheLeftButtonHoldsAnArrowButAnyReleaseStopsIt) {
-    frmBio& w = open();
-    w.CmdArrowLeft_MouseDown(2, 0, 0, 0);
+    frmBio& w = openInFront();
+    press(w, "CmdArrowLeft", Qt::RightButton);
     EXPECT_FALSE(w.izquierdaPulsada);
     EXPECT_FALSE(w.TimerButton->isActive());
-    w.CmdArrowLeft_MouseDown(1, 0, 0, 0);
-    w.CmdArrowLeft_MouseUp(2, 0, 0, 0);
+    release(w, "CmdArrowLeft", Qt::RightButton);
+    press(w, "CmdArrowLeft", Qt::LeftButton);
+    press(w, "CmdArrowLeft", Qt::RightButton);
+    release(w, "CmdArrowLeft", Qt::RightButton);
     EXPECT_FALSE(w.izquierdaPulsada);
     EXPECT_FALSE(w.TimerButton->isActive());
+    release(w, "CmdArrowLeft", Qt::LeftButton);
     const Ymd now = study(w);
     EXPECT_EQ(std::tie(now.year, now.month, now.day), std::make_tuple(2016, 7, 24))
         << "a click shorter than one tick moves nothing";
+}
+
+// The right button pressed and let go while the left one holds an arrow: the date moves while
+// the hold lasts, that is until the first release, and the window's menu stays shut.
+TEST_F(frmBioTest, ARightPressDuringAHoldOpensNoMenuAndTheFirstReleaseEndsTheHold) {
+    const std::pair<const char*, int> arrows[] = {{"CmdArrowLeft", -1}, {"CmdArrowRight", 1}};
+    frmBio& w = openInFront();
+    const QPointer<frmBio> window(&w);
+    for (const auto& [arrow, direction] : arrows) {
+        setStudy(w, {2016, 7, 24});
+        const runtime::DateValue from = studyDate(w);
+        int steps = 0;
+        press(w, arrow, Qt::LeftButton);
+        steps += tick(w) ? 1 : 0;
+        steps += tick(w) ? 1 : 0;
+        press(w, arrow, Qt::RightButton);
+        EXPECT_FALSE(menuOpen(w)) << arrow;
+        steps += tick(w) ? 1 : 0;
+        release(w, arrow, Qt::RightButton);
+        ASSERT_TRUE(stillThere(window)) << arrow;
+        EXPECT_FALSE(holding(w)) << arrow;
+        EXPECT_FALSE(tick(w)) << arrow;
+        release(w, arrow, Qt::LeftButton);
+        ASSERT_TRUE(stillThere(window)) << arrow;
+        EXPECT_FALSE(tick(w)) << arrow;
+        EXPECT_FALSE(menuOpen(w)) << arrow;
+        EXPECT_EQ(steps, 3) << arrow;
+        EXPECT_EQ(studyDate(w), runtime::addDays(from, direction * steps)) << arrow;
+    }
+    // The other arrow works at once.
+    setStudy(w, {2016, 7, 24});
+    press(w, "CmdArrowRight", Qt::LeftButton);
+    EXPECT_TRUE(tick(w));
+    release(w, "CmdArrowRight", Qt::LeftButton);
+    EXPECT_EQ(studyDate(w), makeDate(2016, 7, 25));
+    EXPECT_FALSE(holding(w));
+}
+
+TEST_F(frmBioTest, ARightClickOnAnArrowDoesNothingButOnTheWindowOpensItsMenu) {
+    frmBio& w = openInFront();
+    const QPointer<frmBio> window(&w);
+    setStudy(w, {2016, 8, 3});
+    for (const char* arrow : {"CmdArrowLeft", "CmdArrowRight"}) {
+        press(w, arrow, Qt::RightButton);
+        release(w, arrow, Qt::RightButton);
+        ASSERT_TRUE(stillThere(window)) << arrow;
+        EXPECT_FALSE(menuOpen(w)) << arrow;
+        EXPECT_FALSE(holding(w)) << arrow;
+        EXPECT_EQ(studyDate(w), makeDate(2016, 8, 3)) << arrow;
+    }
+    const QPoint beside(3, 3); // the window itself, clear of its controls
+    ASSERT_EQ(w.childAt(beside), nullptr);
+    QTest::mousePress(w.windowHandle(), Qt::RightButton, {}, beside);
+    EXPECT_EQ(QApplication::activePopupWidget(), w.MnuGo);
+    w.MnuGo->close();
+    QTest::mouseRelease(w.windowHandle(), Qt::RightButton, {}, beside);
+}
+
+// Whatever takes the release away from the arrow, or leaves no button down, ends the hold: no
+// step runs after it, and the next hold steps again.
+TEST_F(frmBioTest, AHoldEndsWhenItsReleaseCannotReachTheArrow) {
+    struct Case {
+        const char* what;
+        std::function<void(frmBio&, QWidget& other)> interrupt;
+        std::function<void(frmBio&, QWidget& other)> recover;
+    };
+    const auto letGo = [](frmBio& w, QWidget&) { release(w, "CmdArrowLeft", Qt::LeftButton); };
+    const auto bringBack = [](frmBio& w, QWidget&) {
+        w.Show();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        release(w, "CmdArrowLeft", Qt::LeftButton);
+    };
+    const Case cases[] = {
+        {"a popup opens", [](frmBio& w, QWidget&) { w.MnuGo->popup(w.mapToGlobal(QPoint(3, 3))); },
+         [](frmBio& w, QWidget&) {
+             w.MnuGo->close();
+             release(w, "CmdArrowLeft", Qt::LeftButton);
+         }},
+        {"another widget grabs the mouse",
+         [](frmBio& w, QWidget&) { control<QPushButton>(w, "CmdHoy")->grabMouse(); },
+         [](frmBio& w, QWidget&) {
+             control<QPushButton>(w, "CmdHoy")->releaseMouse();
+             release(w, "CmdArrowLeft", Qt::LeftButton);
+         }},
+        {"the release reaches another window",
+         [](frmBio&, QWidget& other) {
+             QTest::mouseRelease(other.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+         },
+         [](frmBio&, QWidget&) {}},
+        {"another window becomes active",
+         [](frmBio&, QWidget& other) {
+             other.activateWindow();
+             EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
+         },
+         bringBack},
+        {"the window is hidden", [](frmBio& w, QWidget&) { w.close(); }, bringBack},
+    };
+    QWidget other;
+    other.resize(40, 40);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    frmBio& w = open();
+    for (const Case& c : cases) {
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w)) << c.what;
+        setStudy(w, {2016, 7, 24});
+        press(w, "CmdArrowLeft", Qt::LeftButton);
+        ASSERT_TRUE(tick(w)) << c.what;
+        c.interrupt(w, other);
+        tick(w);
+        EXPECT_FALSE(holding(w)) << c.what;
+        EXPECT_FALSE(tick(w)) << c.what;
+        EXPECT_EQ(studyDate(w), makeDate(2016, 7, 23)) << c.what;
+        c.recover(w, other);
+        press(w, "CmdArrowLeft", Qt::LeftButton);
+        EXPECT_TRUE(tick(w)) << c.what;
+        letGo(w, other);
+        EXPECT_EQ(studyDate(w), makeDate(2016, 7, 22)) << c.what;
+    }
 }
 
 TEST_F(frmBioTest, BirthChangesAndTheHalfHourBringTheStudyDateBackToToday) {
@@ -494,15 +683,16 @@ TEST_F(frmBioTest, SecondProfileIsDrawnWithTwoProfilesAndTheSettingOn) {
 }
 
 TEST_F(frmBioTest, ChoosingAProfileSetsAndSavesTheBirthData) {
-    folder.write("perfiles.txt", "Ana,June/15/1980,7:05\r\n\r\nLeap,February/29/2000,6:30\r\n"
-                                 "Leap,Smarch/40/2000,x\r\n");
-    frmBio& w = open();
+    folder.write("perfiles.txt", "Ana,June/15/1980,7:05\r\n\r\nLeap,Smarch/40/2000,x\r\n"
+                                 "Leap,February/29/2000,6:30\r\n");
+    frmBio& w = openInFront();
     auto* list = control<QComboBox>(w, "ComboProfiles");
     EXPECT_FALSE(list->isHidden());
     ASSERT_EQ(list->count(), 3) << "the empty line is skipped";
     EXPECT_EQ(list->currentText(), "Ana");
-    list->setCurrentIndex(1);
-    w.ComboProfiles_Click();
+    chooseNextByKeys(list);
+    EXPECT_EQ(list->currentIndex(), 1);
+    EXPECT_TRUE(boxes.empty()) << "the last line of the name stands";
     EXPECT_EQ(bar(w, "vsbDayBirth")->value(), 29) << "the damaged line changes nothing";
     EXPECT_EQ(bar(w, "vsbMonthBirth")->value(), 2);
     EXPECT_EQ(bar(w, "vsbYearBirth")->value(), 2000);
@@ -511,6 +701,53 @@ TEST_F(frmBioTest, ChoosingAProfileSetsAndSavesTheBirthData) {
     EXPECT_EQ(folder.read("horabio.dat"), "6,30\r\n");
     EXPECT_EQ(folder.read("biofinal.dat"), "24,7,2016\r\n");
     EXPECT_TRUE(folder.read("opciones.ini").contains("Perfil-Bio=Leap"));
+}
+
+// The last line of a name stands: when the window cannot show it, the box names it, and the
+// window goes on showing the person it showed, under that person's name, and writes nothing.
+TEST_F(frmBioTest, AProfileTheBarsCannotShowIsRefusedAndChangesNothing) {
+    struct Case {
+        const char* line;
+        bool byPopup;
+    };
+    const Case cases[] = {
+        {"Old,March/5/1850,9:30", true},       {"Old,March/5/2101,9:30", false},
+        {"Bad,Smarch/5/1980,7:05", true},      {"Bad,February/30/1981,7:05", false},
+        {"Bad,March/5/1980,25:00", true},      {"Bad,March/5/1980,7:xx", false},
+        {"Bad,March/5/1980,7:05,extra", true}, {"broken", false},
+    };
+    const QByteArray settings = "[opciones]\r\nPerfil-Bio=Ana\r\n";
+    for (const Case& c : cases) {
+        const QByteArray name = QByteArray(c.line).split(',').value(0);
+        folder.write("perfiles.txt",
+                     "Ana,June/15/1980,7:05\r\n" + name + ",May/1/1990,0:0\r\n" + c.line + "\r\n");
+        folder.write("opciones.ini", settings);
+        frmBio& w = openInFront();
+        auto* list = control<QComboBox>(w, "ComboProfiles");
+        ASSERT_EQ(list->currentText(), "Ana");
+        const std::map<QString, QByteArray> before = birthFiles();
+        const testing_support::DrawnBoxes drawn;
+        c.byPopup ? chooseNextInPopup(list) : chooseNextByKeys(list);
+
+        ASSERT_EQ(drawn.boxes().size(), 1U) << c.line;
+        const testing_support::DrawnBox& box = drawn.boxes()[0];
+        EXPECT_EQ(box.text, QStringLiteral("This record can not be read: ") + c.line);
+        EXPECT_EQ(box.icon, QMessageBox::Warning);
+        EXPECT_EQ(box.title, "ErrorInfo");
+        EXPECT_TRUE(box.drawn);
+        EXPECT_EQ(birthFiles(), before) << c.line;
+        EXPECT_EQ(folder.read("opciones.ini"), settings) << c.line;
+        EXPECT_EQ(list->currentText(), "Ana") << c.line;
+        EXPECT_EQ(list->currentIndex(), 0) << c.line;
+        EXPECT_EQ(text(w, "lblDayBirth"), "15") << c.line;
+        EXPECT_EQ(text(w, "lblMonthBirth"), "June") << c.line;
+        EXPECT_EQ(text(w, "lblYearBirth"), "1980") << c.line;
+        EXPECT_EQ(text(w, "LabelHoraBirth"), "Time: 7:05") << c.line;
+        EXPECT_EQ(bar(w, "VScrollHora")->value(), 7) << c.line;
+        EXPECT_EQ(bar(w, "VScrollMinuto")->value(), 5) << c.line;
+        forms::Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(frmBioTest, BirthTimeEditorAdvisesRecomputesAndSavesTheTimeAlone) {
