@@ -10,6 +10,7 @@
 #include "runtime/SystemFormats.h"
 #include "shell/Notif.h"
 #include "shell/ShellState.h"
+#include "support/DrawnBoxes.h"
 #include "support/FakeClock.h"
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
@@ -17,8 +18,6 @@
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
-
-#include "DrawnBoxes.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -104,8 +103,8 @@ protected:
     }
     static void expectBox(const testing_support::DrawnBoxes& drawn, const QString& text,
                           const char* title) {
-        ASSERT_EQ(drawn.boxes().size(), 1U) << text.toStdString();
-        const testing_support::DrawnBox& box = drawn.boxes()[0];
+        ASSERT_EQ(drawn.shown.size(), 1U) << text.toStdString();
+        const testing_support::DrawnBoxes::Box& box = drawn.shown[0];
         EXPECT_EQ(box.text, text);
         EXPECT_EQ(box.icon, QMessageBox::Warning);
         EXPECT_EQ(box.title, title);
@@ -420,10 +419,10 @@ TEST_F(ProfileWindowsTest, SubmitStoresOnlyABirthTheBiorhythmsWindowCanShow) {
         if (c.date.isValid()) {
             picker->setDate(c.date);
         }
-        const testing_support::DrawnBoxes drawn;
+        testing_support::DrawnBoxes drawn;
         click(editor, "CmdAcept");
         if (c.stored) {
-            EXPECT_TRUE(drawn.boxes().empty()) << c.stored;
+            EXPECT_TRUE(drawn.shown.empty()) << c.stored;
             EXPECT_FALSE(forms::Forms::instance().isLoaded(FormMod::kName)) << c.stored;
             EXPECT_EQ(profiles(), QByteArray(c.stored) + "\r\n");
         } else {
@@ -453,7 +452,7 @@ TEST_F(ProfileWindowsTest, SubmitThatCannotBeWrittenSaysSoAndKeepsTheEdit) {
         QTest::mouseClick(name, Qt::LeftButton);
         QTest::keyClick(name, Qt::Key_End);
         QTest::keyClicks(name, " Luz");
-        const testing_support::DrawnBoxes drawn;
+        testing_support::DrawnBoxes drawn;
         click(editor, "CmdAcept");
         expectBox(drawn, "The profile could not be saved.", "Error");
         EXPECT_TRUE(forms::Forms::instance().isLoaded(FormMod::kName));
@@ -476,7 +475,7 @@ TEST_F(ProfileWindowsTest, DeleteThatCannotBeWrittenSaysSoAndKeepsTheList) {
         GTEST_SKIP() << "this process writes through every permission";
     }
     clickLine(list, 0);
-    const testing_support::DrawnBoxes drawn;
+    testing_support::DrawnBoxes drawn;
     click(list, "CmdBorrar");
     expectBox(drawn, "The profile could not be saved.", "Error");
     EXPECT_EQ(profiles(), file);

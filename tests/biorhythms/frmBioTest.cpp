@@ -14,6 +14,7 @@
 #include "shell/Notif.h"
 #include "shell/ProgramEnd.h"
 #include "shell/ShellState.h"
+#include "support/DrawnBoxes.h"
 #include "support/FakeClock.h"
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
@@ -21,8 +22,6 @@
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
-
-#include "DrawnBoxes.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -726,11 +725,11 @@ TEST_F(frmBioTest, AProfileTheBarsCannotShowIsRefusedAndChangesNothing) {
         auto* list = control<QComboBox>(w, "ComboProfiles");
         ASSERT_EQ(list->currentText(), "Ana");
         const std::map<QString, QByteArray> before = birthFiles();
-        const testing_support::DrawnBoxes drawn;
+        testing_support::DrawnBoxes drawn;
         c.byPopup ? chooseNextInPopup(list) : chooseNextByKeys(list);
 
-        ASSERT_EQ(drawn.boxes().size(), 1U) << c.line;
-        const testing_support::DrawnBox& box = drawn.boxes()[0];
+        ASSERT_EQ(drawn.shown.size(), 1U) << c.line;
+        const testing_support::DrawnBoxes::Box& box = drawn.shown[0];
         EXPECT_EQ(box.text, QStringLiteral("This record can not be read: ") + c.line);
         EXPECT_EQ(box.icon, QMessageBox::Warning);
         EXPECT_EQ(box.title, "ErrorInfo");

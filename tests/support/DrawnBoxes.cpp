@@ -24,7 +24,8 @@ void DrawnBoxes::answerOpenBox() {
         return;
     }
     m_answered = box;
-    shown.push_back({box->text(), box->windowTitle(), box->icon(), box->standardButtons()});
+    shown.push_back({box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                     !box->grab().isNull()});
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     if (!m_answers.empty()) {
         answer = m_answers.front();

@@ -19,6 +19,7 @@ public:
         QString title;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
+        bool drawn = false; // it painted a picture of itself on the screen
     };
 
     explicit DrawnBoxes(std::deque<QMessageBox::StandardButton> answers = {});
