@@ -13,6 +13,10 @@ QString path(const char* name) {
     return runtime::programPath(QLatin1String(name));
 }
 
+// Where the folder takes no new file but the files may be written, they are rewritten in place,
+// as the program has always written them.
+constexpr auto kInPlace = runtime::WhereFolderRefuses::RewriteInPlace;
+
 bool inRange(long long v, long long low, long long high) {
     return v >= low && v <= high;
 }
@@ -59,17 +63,18 @@ void readCountdownDate() {
 
 bool writeBirthDate() {
     const BioState& s = bioState();
-    return runtime::writeNumbers(path("bio.dat"), {s.diaNac, s.mesNac, s.anioNac});
+    return runtime::writeNumbers(path("bio.dat"), {s.diaNac, s.mesNac, s.anioNac}, kInPlace);
 }
 
 bool writeBirthTime() {
     const BioState& s = bioState();
-    return runtime::writeNumbers(path("horabio.dat"), {s.horaNac, s.minutoNac});
+    return runtime::writeNumbers(path("horabio.dat"), {s.horaNac, s.minutoNac}, kInPlace);
 }
 
 bool writeCountdownDate() {
     const BioState& s = bioState();
-    return runtime::writeNumbers(path("biofinal.dat"), {s.diaFinal, s.mesFinal, s.anioFinal});
+    return runtime::writeNumbers(path("biofinal.dat"), {s.diaFinal, s.mesFinal, s.anioFinal},
+                                 kInPlace);
 }
 
 } // namespace biorhythms

@@ -1,9 +1,10 @@
 #include "biorhythms/JpegEncoder.h"
 
+#include "runtime/FileWrite.h"
 #include "runtime/MessageBox.h"
 
+#include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -37,13 +38,13 @@ bool SaveJPG(const QImage& picture, const QString& fileName, int quality,
                         runtime::vbOKOnly, QStringLiteral("Encoder Error"));
         return false;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    QImageWriter writer(&file, formats.first());
+    // Encoded whole first, so that the file is written, and checked, in one piece.
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, formats.first());
     writer.setQuality(clampQuality(quality));
-    return writer.write(picture) && file.commit();
+    return writer.write(picture) && runtime::replaceFile(fileName, jpeg);
 }
 
 } // namespace biorhythms

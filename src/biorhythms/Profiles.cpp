@@ -1,6 +1,7 @@
 #include "biorhythms/Profiles.h"
 
 #include "biorhythms/BioState.h"
+#include "platform/IniFile.h"
 #include "runtime/Ansi.h"
 #include "runtime/ProgramFolder.h"
 #include "runtime/TextFile.h"
@@ -90,6 +91,10 @@ QString profileRecord(const Profile& profile) {
 std::optional<QString> profileNameFault(const QString& name) {
     if (name.contains(QLatin1Char(','))) {
         return QStringLiteral("The name can not contain a comma.");
+    }
+    if (platform::holdsControlCharacter(name)) {
+        return QStringLiteral(
+            "The name can not contain a line break or another control character.");
     }
     const QString foreign = runtime::nonAnsiCharacters(name);
     if (!foreign.isEmpty()) {

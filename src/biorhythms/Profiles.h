@@ -41,8 +41,9 @@ bool replaceProfilesFile(const QString& tempPath);
 
 // The record a profile is stored as.
 QString profileRecord(const Profile& profile);
-// Why a name cannot be stored, or nothing when it can: a "," would split the record's fields,
-// and a character outside Windows-1252 would reach the file as "?", a name found in no line.
+// Why a name cannot be stored, or nothing when it can: a "," would split the record's fields, a
+// line break its line (the settings file keeps the name too, on one line), and a character
+// outside Windows-1252 would reach the file as "?", a name found in no line.
 std::optional<QString> profileNameFault(const QString& name);
 
 // A line the editor can show whole: three fields, a real date within the years of its date

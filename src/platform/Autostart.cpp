@@ -1,9 +1,10 @@
 #include "platform/Autostart.h"
 
+#include "runtime/FileWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace platform {
 namespace {
@@ -40,10 +41,6 @@ bool writeAutostart(const QString& name, const QString& programPath) {
     if (!QDir().mkpath(QFileInfo(path).path())) {
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=%1\n"
@@ -51,8 +48,7 @@ bool writeAutostart(const QString& name, const QString& programPath) {
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
                               .arg(name, desktopExecValue(programPath));
-    file.write(entry.toUtf8());
-    return file.commit();
+    return runtime::replaceFile(path, entry.toUtf8());
 }
 
 bool eraseAutostart(const QString& name) {

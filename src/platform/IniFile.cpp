@@ -1,11 +1,13 @@
 #include "platform/IniFile.h"
 
 #include "runtime/Ansi.h"
+#include "runtime/FileWrite.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 namespace platform {
@@ -14,18 +16,52 @@ namespace {
 // Lines longer than this are damage, not settings; they are kept but never read as a key.
 constexpr qsizetype kMaxLineLength = 4096;
 
-QStringList readLines(const QString& path) {
+// An editor may save the file as UTF-8 behind a byte order mark.
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
+// The file's lines and how it was stored, so that a write stores it the same way.
+struct IniText {
+    QStringList lines;
+    bool utf8 = false;
+};
+
+QString decode(QByteArray bytes, bool& utf8) {
+    utf8 = false;
+    if (!bytes.startsWith(kUtf8Mark)) {
+        return runtime::fromAnsi(bytes);
+    }
+    bytes.remove(0, qsizetype(sizeof kUtf8Mark) - 1);
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    const QString text = fromUtf8(bytes);
+    utf8 = !fromUtf8.hasError();
+    return utf8 ? text : runtime::fromAnsi(bytes);
+}
+
+QByteArray encode(const IniText& ini) {
+    const QString text = ini.lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
+    return ini.utf8 ? QByteArray(kUtf8Mark) + text.toUtf8() : runtime::toAnsi(text);
+}
+
+// CR LF, LF and CR alone all end a line.
+IniText readIni(const QString& path) {
+    IniText ini;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+        return ini;
     }
-    QString text = runtime::fromAnsi(file.readAll());
+    QString text = decode(file.readAll(), ini.utf8);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty()) {
-        lines.removeLast();
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    ini.lines = text.split(QLatin1Char('\n'));
+    if (!ini.lines.isEmpty() && ini.lines.last().isEmpty()) {
+        ini.lines.removeLast();
     }
-    return lines;
+    return ini;
+}
+
+bool quoted(const QString& value) {
+    return value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+           value.endsWith(QLatin1Char('"'));
 }
 
 std::optional<QString> sectionName(const QString& line) {
@@ -49,7 +85,11 @@ bool isKeyLine(const QString& line, const QString& key, QString* value = nullptr
         return false;
     }
     if (value) {
+        // One pair of double quotes around a value is not part of it.
         *value = line.mid(equals + 1).trimmed();
+        if (quoted(*value)) {
+            *value = value->mid(1, value->size() - 2);
+        }
     }
     return true;
 }
@@ -60,10 +100,15 @@ bool sameName(const std::optional<QString>& found, const QString& wanted) {
 
 } // namespace
 
+bool holdsControlCharacter(const QString& text) {
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 QString GetPrivateProfileString(const QString& section, const QString& key,
                                 const QString& defaultValue, const QString& file) {
     bool inSection = false;
-    for (const QString& line : readLines(file)) {
+    for (const QString& line : readIni(file).lines) {
         if (const auto name = sectionName(line)) {
             inSection = sameName(name, section);
             continue;
@@ -78,8 +123,15 @@ QString GetPrivateProfileString(const QString& section, const QString& key,
 
 bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& file) {
-    QStringList lines = readLines(file);
-    const QString entry = key + QLatin1Char('=') + value;
+    if (holdsControlCharacter(section) || holdsControlCharacter(key) ||
+        holdsControlCharacter(value)) {
+        return false;
+    }
+    IniText ini = readIni(file);
+    QStringList& lines = ini.lines;
+    // A value that is itself quoted keeps its quotes inside one more pair.
+    const QString stored = quoted(value) ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+    const QString entry = key + QLatin1Char('=') + stored;
     qsizetype sectionStart = -1;
     qsizetype insertAt = -1;
     bool written = false;
@@ -109,12 +161,7 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
     } else if (!written) {
         lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
     }
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    out.write(runtime::toAnsi(lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")));
-    return out.commit();
+    return runtime::replaceFile(file, encode(ini), runtime::WhereFolderRefuses::RewriteInPlace);
 }
 
 } // namespace platform

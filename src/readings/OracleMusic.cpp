@@ -30,6 +30,10 @@ std::optional<QString> midiPathFault(const QString& path) {
     if (!foreign.isEmpty()) {
         return QStringLiteral("The path of the midi file can not contain \"%1\".").arg(foreign);
     }
+    if (platform::holdsControlCharacter(path)) {
+        return QStringLiteral(
+            "The path of the midi file can not contain a line break or another control character.");
+    }
     if (path.size() > platform::kProfileValueMax) {
         return QStringLiteral("The path of the midi file can not be longer than %1 characters.")
             .arg(platform::kProfileValueMax);

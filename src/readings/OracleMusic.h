@@ -22,8 +22,8 @@ bool musicIsOn(const QString& soundAmbient);
 QString tuneToPlay(const QString& songAmbient);
 
 // Why a chosen tune cannot be stored as "SongAmbient", or nothing when it can: the settings file
-// holds Windows-1252 text of at most 254 characters a value, and a path cut short or with "?" in
-// place of a character names no file.
+// holds Windows-1252 text of at most 254 characters a value on one line, and a path cut short, with
+// "?" in place of a character or spread over lines names no file.
 std::optional<QString> midiPathFault(const QString& path);
 
 // Lets pending events run on behalf of the window that plays the music; false when that window

@@ -1,13 +1,16 @@
 #include "runtime/TextFile.h"
 
 #include "runtime/Ansi.h"
+#include "runtime/FileWrite.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace runtime {
 namespace {
+
+// Far beyond any record of numbers the program writes.
+constexpr qint64 kFirstLineMax = 1024;
 
 QByteArray joinLines(const QStringList& lines) {
     QByteArray bytes;
@@ -27,6 +30,23 @@ bool endsMidLine(const QString& path) {
     return file.seek(file.size() - 1) && file.read(1) != "\n";
 }
 
+// The first line, read no further than a record can reach: a huge file, or one that is a device
+// without end, costs no more than that.
+std::optional<QString> readFirstLine(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray line = file.readLine(kFirstLineMax);
+    if (line.isEmpty() && file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    while (line.endsWith('\n') || line.endsWith('\r')) {
+        line.chop(1);
+    }
+    return fromAnsi(line);
+}
+
 } // namespace
 
 std::optional<QStringList> readLines(const QString& path) {
@@ -43,22 +63,12 @@ std::optional<QStringList> readLines(const QString& path) {
     return lines;
 }
 
-bool writeLines(const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    file.write(joinLines(lines));
-    return file.commit();
+bool writeLines(const QString& path, const QStringList& lines, WhereFolderRefuses fallback) {
+    return replaceFile(path, joinLines(lines), fallback);
 }
 
 bool overwriteLines(const QString& path, const QStringList& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    const QByteArray bytes = joinLines(lines);
-    return file.write(bytes) == bytes.size() && file.flush();
+    return rewriteInPlace(path, joinLines(lines));
 }
 
 bool appendLines(const QString& path, const QStringList& lines) {
@@ -73,7 +83,7 @@ bool appendLines(const QString& path, const QStringList& lines) {
         return false;
     }
     const qint64 before = file.size();
-    if (file.write(bytes) == bytes.size()) {
+    if (file.write(bytes) == bytes.size() && syncToDisk(file.handle())) {
         return true;
     }
     // The lines go in whole or not at all: what did fit is cut off again.
@@ -86,11 +96,11 @@ bool appendLines(const QString& path, const QStringList& lines) {
 }
 
 std::optional<std::vector<long long>> readNumbers(const QString& path, std::size_t count) {
-    const auto lines = readLines(path);
-    if (!lines || lines->isEmpty()) {
+    const std::optional<QString> line = readFirstLine(path);
+    if (!line) {
         return std::nullopt;
     }
-    const QStringList fields = lines->first().split(QLatin1Char(','));
+    const QStringList fields = line->split(QLatin1Char(','));
     if (static_cast<std::size_t>(fields.size()) < count) {
         return std::nullopt;
     }
@@ -106,12 +116,13 @@ std::optional<std::vector<long long>> readNumbers(const QString& path, std::size
     return numbers;
 }
 
-bool writeNumbers(const QString& path, const std::vector<long long>& numbers) {
+bool writeNumbers(const QString& path, const std::vector<long long>& numbers,
+                  WhereFolderRefuses fallback) {
     QStringList fields;
     for (const long long n : numbers) {
         fields << QString::number(n);
     }
-    return writeLines(path, {fields.join(QLatin1Char(','))});
+    return writeLines(path, {fields.join(QLatin1Char(','))}, fallback);
 }
 
 } // namespace runtime

@@ -9,17 +9,21 @@
 #include "runtime/SystemFormats.h"
 #include "shell/Notif.h"
 #include "shell/ShellState.h"
+#include "support/DrawnBoxes.h"
 #include "support/FakeClock.h"
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/FullDisk.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -121,6 +125,35 @@ TEST_F(SnapshotTest, InAReadOnlyProgramFolderItSaysTheSnapshotWasNotSaved) {
     EXPECT_FALSE(folder.exists("mysnap.bmp"));
     EXPECT_TRUE(desktop.opened.isEmpty()) << "the earlier snapshot is not shown as this one";
 }
+
+class SnapshotOnAFullDisk : public SnapshotTest,
+                            public testing::WithParamInterface<testing_support::FullDisk::Kind> {};
+
+TEST_P(SnapshotOnAFullDisk, ItSaysTheSnapshotWasNotSavedAndKeepsTheEarlierOne) {
+    folder.write("mysnap.jpg", "earlier");
+    frmBio& window = bio();
+    {
+        testing_support::FullDisk full(GetParam(), folder.path());
+        if (!full.holds()) {
+            GTEST_SKIP() << full.why().toStdString();
+        }
+        testing_support::DrawnBoxes drawn;
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("CmdSnap")),
+                          Qt::LeftButton);
+        ASSERT_EQ(drawn.shown.size(), 1U);
+        EXPECT_EQ(drawn.shown[0].text,
+                  "The picture could not be saved in the application folder as mysnap.jpg");
+        EXPECT_EQ(drawn.shown[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(drawn.shown[0].title, "Error");
+        EXPECT_TRUE(drawn.shown[0].drawn);
+        EXPECT_EQ(folder.read("mysnap.jpg"), "earlier");
+        EXPECT_FALSE(folder.exists("mysnap.bmp"));
+    }
+    EXPECT_TRUE(desktop.opened.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SnapshotOnAFullDisk, testing_support::kFullDisks,
+                         testing_support::fullDiskName);
 
 TEST_F(SnapshotTest, WithoutTheBiorhythmsWindowNothingIsSavedOrOpened) {
     folder.write("mysnap.jpg", "earlier");

@@ -15,6 +15,7 @@
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/FullDisk.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
@@ -484,6 +485,43 @@ TEST_F(ProfileWindowsTest, DeleteThatCannotBeWrittenSaysSoAndKeepsTheList) {
     EXPECT_EQ(list.cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(tempFiles(), 0);
 }
+
+class ProfileWindowsOnAFullDisk
+    : public ProfileWindowsTest,
+      public testing::WithParamInterface<testing_support::FullDisk::Kind> {};
+
+// Submit and Delete replace the whole file: on a full disk it stays byte for byte as it was.
+TEST_P(ProfileWindowsOnAFullDisk, SubmitAndDeleteSaySoAndKeepTheFile) {
+    const QByteArray file = "Ana,March/5/1980,7:05\r\nEva,May/1/1990,0:0\r\n";
+    folder.write("perfiles.txt", file);
+    FormMod& editor = openEditor(1);
+    testing_support::FullDisk full(GetParam(), folder.path());
+    if (!full.holds()) {
+        GTEST_SKIP() << full.why().toStdString();
+    }
+    auto* name = control<QLineEdit>(editor, "TextName");
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClick(name, Qt::Key_End);
+    QTest::keyClicks(name, " Luz");
+    {
+        testing_support::DrawnBoxes drawn;
+        click(editor, "CmdAcept");
+        expectBox(drawn, "The profile could not be saved.", "Error");
+        EXPECT_EQ(profiles(), file);
+        EXPECT_TRUE(editor.isVisible());
+    }
+    editor.CmdCancel_Click();
+    FrmProfiles& list = *forms::Forms::instance().findForm<FrmProfiles>();
+    clickLine(list, 0);
+    testing_support::DrawnBoxes drawn;
+    click(list, "CmdBorrar");
+    expectBox(drawn, "The profile could not be saved.", "Error");
+    EXPECT_EQ(profiles(), file);
+    EXPECT_EQ(items(list)->count(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ProfileWindowsOnAFullDisk, testing_support::kFullDisks,
+                         testing_support::fullDiskName);
 
 TEST(TempFile, NewUniqueFilesInTheTemporaryFolder) {
     QTemporaryDir dir;

@@ -44,17 +44,23 @@ TEST(ProfilesFile, RecordRoundTripsThroughTheParser) {
     EXPECT_EQ(profileRecord(*back), profileRecord(ana));
 }
 
-TEST(ProfilesFile, NamesWithACommaOrOutsideWindows1252AreRefused) {
-    for (const char* stored : {"Ana", "Ana / Luis", "José Œuvre €", "Who?", "\xc2\x81"}) {
+TEST(ProfilesFile, NamesWithACommaAControlCharacterOrOutsideWindows1252AreRefused) {
+    for (const char* stored : {"Ana", "Ana / Luis", "José Œuvre €", "Who?"}) {
         EXPECT_FALSE(profileNameFault(QString::fromUtf8(stored))) << stored;
     }
     struct Case {
         const char* name;
         const char* fault;
     };
+    const char* const kControl =
+        "The name can not contain a line break or another control character.";
     const Case refused[] = {{"Ana, Luis", "The name can not contain a comma."},
                             {"Łukasz Łoś", "The name can not contain \"Łś\"."},
-                            {"Ωmega, Ω", "The name can not contain a comma."}};
+                            {"Ωmega, Ω", "The name can not contain a comma."},
+                            {"Ana\nLuis", kControl},
+                            {"Ana\r", kControl},
+                            {"Ana\tLuis", kControl},
+                            {"\xc2\x81", kControl}};
     for (const Case& c : refused) {
         EXPECT_EQ(profileNameFault(QString::fromUtf8(c.name)), QString::fromUtf8(c.fault));
     }

@@ -19,6 +19,7 @@
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/FullDisk.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
@@ -35,6 +36,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimer>
 
 #include <algorithm>
@@ -150,6 +153,23 @@ protected:
     }
     static void release(frmBio& w, const char* name, Qt::MouseButton button) {
         QTest::mouseRelease(w.windowHandle(), button, {}, centreOf(w, name));
+    }
+    // The user clicks the lower arrow of a date bar, which lowers its value by one.
+    static void clickLowerArrow(frmBio& w, const char* name) {
+        auto* scroll = control<DateScroll>(w, name);
+        QStyleOptionSlider option;
+        option.initFrom(scroll);
+        option.orientation = scroll->orientation();
+        option.minimum = scroll->minimum();
+        option.maximum = scroll->maximum();
+        option.sliderPosition = option.sliderValue = scroll->value();
+        option.singleStep = scroll->singleStep();
+        option.pageStep = scroll->pageStep();
+        const QRect arrow = scroll->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                            QStyle::SC_ScrollBarAddLine, scroll);
+        const QPoint at = scroll->mapTo(&w, arrow.center());
+        QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, {}, at);
     }
     // One timeout of the arrows' timer, as it comes while the timer runs; false when it does not.
     static bool tick(frmBio& w) {
@@ -840,6 +860,54 @@ TEST_F(frmBioTest, BirthDataThatCannotBeSavedIsToldOncePerStay) {
     forms::Forms::instance().findForm<frmBio>()->CommandOk_Click();
     EXPECT_EQ(boxes.size(), 2U) << "a new stay tells it again";
     EXPECT_EQ(folder.read("horabio.dat"), "7,5\r\n");
+}
+
+class frmBioOnAFullDisk : public frmBioTest,
+                          public testing::WithParamInterface<testing_support::FullDisk::Kind> {};
+
+// Alerts save the moved birth date first: on a full disk the three files stay as they were
+// and the user is told, drawn on the screen.
+TEST_P(frmBioOnAFullDisk, AlertsAfterTheBirthDayMovedKeepTheFilesAndSaySo) {
+    frmBio& w = openInFront();
+    const std::map<QString, QByteArray> before = birthFiles();
+    testing_support::DrawnBoxes drawn;
+    {
+        testing_support::FullDisk full(GetParam(), folder.path());
+        if (!full.holds()) {
+            GTEST_SKIP() << full.why().toStdString();
+        }
+        clickLowerArrow(w, "vsbDayBirth");
+        ASSERT_EQ(text(w, "lblDayBirth"), "14");
+        QTest::mouseClick(control<QPushButton>(w, "CmdAlert"), Qt::LeftButton);
+        EXPECT_EQ(birthFiles(), before);
+    }
+    ASSERT_EQ(drawn.shown.size(), 1U);
+    EXPECT_EQ(drawn.shown[0].text, "The birth data could not be saved in the application folder.");
+    EXPECT_EQ(drawn.shown[0].title, "Error");
+    EXPECT_EQ(drawn.shown[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(drawn.shown[0].drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, frmBioOnAFullDisk, testing_support::kFullDisks,
+                         testing_support::fullDiskName);
+
+// A folder that takes no new file, with files that may be written: they are rewritten in place.
+TEST_F(frmBioTest, InAReadOnlyFolderWritableBirthDataFilesAreRewrittenInPlace) {
+    frmBio& w = openInFront();
+    testing_support::ReadOnlyFolder readOnly(folder.path());
+    if (!readOnly.holds()) {
+        GTEST_SKIP() << "this process writes through every permission";
+    }
+    testing_support::DrawnBoxes drawn;
+    clickLowerArrow(w, "vsbDayBirth");
+    QTest::mouseClick(control<QPushButton>(w, "CmdAlert"), Qt::LeftButton);
+    EXPECT_TRUE(drawn.shown.empty());
+    EXPECT_EQ(folder.read("bio.dat"), "14,6,1980\r\n");
+    EXPECT_EQ(folder.read("horabio.dat"), "7,5\r\n");
+    const QDate target = control<QDateEdit>(w, "DTPicker1")->date();
+    EXPECT_EQ(
+        folder.read("biofinal.dat"),
+        QStringLiteral("%1,%2,%3\r\n").arg(target.day()).arg(target.month()).arg(target.year()));
 }
 
 TEST_F(frmBioTest, CompatibilityNeedsTwoProfiles) {

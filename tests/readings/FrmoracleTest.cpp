@@ -789,6 +789,26 @@ TEST_F(FrmoracleTest, ATunePathLongerThanTheSettingsHoldIsRefused) {
         << "254 characters come back whole";
 }
 
+// Linux lets a file name hold a line break; the settings file keeps a value on one line.
+TEST_F(FrmoracleTest, ATunePathWithALineBreakIsRefused) {
+    Frmoracle& w = open();
+    for (const char* name : {"two\nlines.mid", "cr\rhere.mid", "tab\there.mid"}) {
+        folder.write(QString::fromLatin1(name), "MThd");
+        const QByteArray settingsBefore = folder.read("opciones.ini");
+        testing_support::DrawnBoxes drawn;
+        answerFileDialog(folder.file(QString::fromLatin1(name)));
+        w.MnuEliSound->trigger();
+        ASSERT_EQ(drawn.shown.size(), 1U) << name;
+        EXPECT_EQ(drawn.shown[0].text, "The path of the midi file can not contain a line break or "
+                                       "another control character.");
+        EXPECT_EQ(drawn.shown[0].title, "Error");
+        EXPECT_EQ(drawn.shown[0].icon, QMessageBox::Warning);
+        EXPECT_TRUE(drawn.shown[0].drawn);
+        EXPECT_EQ(readings::readingsState().archivoMidi, "") << name;
+        EXPECT_EQ(folder.read("opciones.ini"), settingsBefore) << name;
+    }
+}
+
 TEST_F(FrmoracleTest, EachSuitTitleStandsOnOneLine) {
     Frmoracle& w = open();
     for (const char* name : {"LblEsp", "LblBas", "LblCop", "LblOr"}) {

@@ -10,6 +10,7 @@
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/FullDisk.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 #include "support/WindowFixtures.h"
@@ -320,6 +321,36 @@ TEST_F(FrmVelarcanaTest, DeleteResultsInALogsFolderThatCannotBeWritten) {
         }
     }
 }
+
+class FrmVelarcanaOnAFullDisk
+    : public FrmVelarcanaTest,
+      public testing::WithParamInterface<testing_support::FullDisk::Kind> {};
+
+// Emptying a log in place takes no room a full file system does not already give it; where not
+// a byte may be written, the log is kept whole and the user hears so.
+TEST_P(FrmVelarcanaOnAFullDisk, DeleteResultsEmptiesTheLogOrKeepsItWhole) {
+    makeLogs();
+    const QByteArray log = "old entry\r\n" + QByteArray(6000, '-') + "\r\n";
+    folder.write("logs/resNumbers.log", log);
+    frmVelarcana& w = open();
+    const bool room = GetParam() == testing_support::FullDisk::SmallTmpfs;
+    testing_support::FullDisk full(GetParam(), folder.path());
+    if (!full.holds()) {
+        GTEST_SKIP() << full.why().toStdString();
+    }
+    testing_support::DrawnBoxes drawn({QMessageBox::Yes});
+    item(w, "MnuDelResults")->trigger();
+    ASSERT_EQ(drawn.shown.size(), room ? 1U : 2U);
+    EXPECT_EQ(drawn.shown[0].text, "Are you sure to completely delete the results?");
+    if (!room) {
+        EXPECT_EQ(drawn.shown[1].text, "The results could not be deleted.");
+        EXPECT_TRUE(drawn.shown[1].drawn);
+    }
+    EXPECT_EQ(folder.read("logs/resNumbers.log"), room ? QByteArray("\r\n") : log);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FrmVelarcanaOnAFullDisk, testing_support::kFullDisks,
+                         testing_support::fullDiskName);
 
 TEST_F(FrmVelarcanaTest, DeleteResultsAsksFirstAndShowResultsOpensTheLog) {
     makeLogs();

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <optional>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,6 +56,30 @@ TEST(AppendLines, AFileThatCouldNotTakeTheLinesIsNotLeftBehind) {
         EXPECT_TRUE(runtime::appendLines(path, {})) << "no lines need no room";
         EXPECT_TRUE(QFile::exists(path));
     }
+}
+
+// Only the first line is used, and only its start is read: a huge file or a link to a device
+// without end reads as quickly as a small one.
+TEST(ReadNumbers, OnlyTheStartOfTheFirstLineIsRead) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bio.dat");
+    const std::pair<QByteArray, std::optional<std::vector<long long>>> cases[] = {
+        {"15,6,1980\r\n" + QByteArray(1 << 20, '7'), std::vector<long long>{15, 6, 1980}},
+        {"15,6,1980," + QByteArray(1 << 20, ' '), std::vector<long long>{15, 6, 1980}},
+        {"15,6," + QByteArray(1 << 20, '1'), std::nullopt},
+        {"\r\n15,6,1980\r\n", std::nullopt},
+        {"7,5\r1,1,1900\r", std::nullopt},
+    };
+    for (const auto& [bytes, numbers] : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        EXPECT_EQ(runtime::readNumbers(path, 3), numbers) << bytes.left(20).toStdString();
+    }
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+    EXPECT_EQ(runtime::readNumbers(path, 3), std::nullopt);
 }
 
 } // namespace

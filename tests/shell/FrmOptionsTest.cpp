@@ -7,6 +7,7 @@
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
 #include "support/FakeScreen.h"
+#include "support/FullDisk.h"
 #include "support/TempProgramFolder.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -277,3 +279,42 @@ TEST_F(FrmOptionsTest, SubmitLetsATipShowAgainTheCloseBoxDoesNot) {
     EXPECT_FALSE(Forms::instance().isLoaded(FrmOptions::kName));
     EXPECT_FALSE(shellState().tooltipCerrado);
 }
+
+class FrmOptionsOnAFullDisk : public FrmOptionsTest,
+                              public testing::WithParamInterface<testing_support::FullDisk::Kind> {
+};
+
+// The window writes every value back as it opens, the autostart entry included, and each change
+// at once: on a full disk none of it may cut the files the user has.
+TEST_P(FrmOptionsOnAFullDisk, OpeningAndChangingLeaveTheSettingsAndTheAutostartEntryWhole) {
+    settings("Tirada=real\r\nIniciar con Windows=True\r\nHemisferio=Sur\r\nMinimizar=toolbar\r\n");
+    const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Velarcana\nExec=/old\n";
+    QDir().mkpath(config.filePath("autostart"));
+    QFile file(config.filePath("autostart/Velarcana.desktop"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(entry) == entry.size());
+    file.close();
+    const QByteArray before = folder.read("opciones.ini");
+    {
+        testing_support::FullDisk fullFolder(GetParam(), folder.path());
+        testing_support::FullDisk fullConfig(GetParam(), config.path());
+        if (!fullFolder.holds() || !fullConfig.holds()) {
+            GTEST_SKIP() << fullFolder.why().toStdString() << fullConfig.why().toStdString();
+        }
+        FrmOptions& w = open();
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        EXPECT_TRUE(control<QRadioButton>(w, "OptReal")->isChecked());
+        for (const char* name : {"OptObj", "OptionNorte", "OptionSystray", "CheckMini"}) {
+            auto* button = control<QAbstractButton>(w, name);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        }
+        EXPECT_TRUE(control<QRadioButton>(w, "OptObj")->isChecked());
+        EXPECT_EQ(folder.read("opciones.ini"), before);
+        QFile after(config.filePath("autostart/Velarcana.desktop"));
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_EQ(after.readAll(), entry);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FrmOptionsOnAFullDisk, testing_support::kFullDisks,
+                         testing_support::fullDiskName);
