@@ -2,6 +2,8 @@
 
 #include "runtime/Ansi.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 using readings::cardMeaning;
@@ -43,6 +45,33 @@ TEST(CardMeaning, EachCardHasItsOwnText) {
     for (Integer a = 1; a <= 22; ++a) {
         for (Integer b = a + 1; b <= 22; ++b) {
             EXPECT_NE(cardMeaning(a)->text, cardMeaning(b)->text) << a << " and " << b;
+        }
+    }
+}
+
+// Each text names its card and a sign of its picture or sense that no other text holds, so a text
+// given to the wrong card shows.
+TEST(CardMeaning, EachTextIsAboutItsOwnCard) {
+    const std::pair<const char*, const char*> cards[] = {
+        {"Magician", "tools"},  {"High Priestess", "veil"},   {"Empress", "wheat"},
+        {"Emperor", "throne"},  {"Hierophant", "keys"},       {"Lovers", "arrow"},
+        {"Chariot", "canopy"},  {"Justice", "scales"},        {"Hermit", "lantern"},
+        {"Wheel", "destiny"},   {"Strength", "jaws"},         {"Hanged Man", "sacrifice"},
+        {"Death", "scythe"},    {"Temperance", "moderation"}, {"Devil", "chained"},
+        {"Tower", "lightning"}, {"Star", "kneeling"},         {"Moon", "crayfish"},
+        {"Sun", "garden"},      {"Judgment", "trumpet"},      {"Fool", "bundle"},
+        {"World", "wreath"}};
+    const auto holds = [](Integer card, const char* word) {
+        const QRegularExpression whole(QStringLiteral("\\b%1\\b").arg(QString::fromLatin1(word)),
+                                       QRegularExpression::CaseInsensitiveOption);
+        return cardMeaning(card)->text.contains(whole);
+    };
+    for (Integer card = 1; card <= 22; ++card) {
+        const auto& [name, sign] = cards[card - 1];
+        EXPECT_TRUE(holds(card, name)) << card << " names " << name;
+        for (Integer other = 1; other <= 22; ++other) {
+            EXPECT_EQ(holds(other, sign), other == card)
+                << card << "'s \"" << sign << "\" in " << other;
         }
     }
 }

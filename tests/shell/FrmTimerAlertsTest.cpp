@@ -1,5 +1,6 @@
 #include "biorhythms/BioState.h"
 #include "forms/Forms.h"
+#include "runtime/SystemFormats.h"
 #include "shell/BioAlerts.h"
 #include "shell/BioStudyDate.h"
 #include "shell/FrmTimer.h"
@@ -116,4 +117,34 @@ TEST_F(AlertModes, RequestStudiesTheBiorhythmWindowsDate) {
     EXPECT_EQ(biorhythms::bioState().fechaEstudioTxt, "1/4/2024");
     runShows(true);
     EXPECT_EQ(biorhythms::bioState().fechaEstudioTxt, "20/3/2024") << "other modes study today";
+}
+
+// Born 24/7/1970 at 9:05, the physical cycle is at its lowest about 15:30 on 5 January 2025:
+// worked out by hand, its ascending phase is told from 14:59, when the value an hour later is
+// higher, until 16:00, while the value an hour earlier is not lower.
+TEST_F(AlertModes, APhaseIsToldFromTheValuesAnHourEarlierAndLaterWorkedOutByHand) {
+    runtime::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    biorhythms::bioState().horaNac = 9;
+    biorhythms::bioState().minutoNac = 5;
+    shellState().nivelAlertas = "bas1";
+    const QString phase = QStringLiteral("Your physical cycle begins an ascending phase!\n") +
+                          QString(45, QLatin1Char('-')) + QLatin1Char('\n');
+    const std::pair<int, QString> minutes[] = {
+        {14 * 60 + 58, "Physical: -100.00 % (falling)\nEmotional: 87.77 % (falling)\n"
+                       "Intellectual: -95.83 % (falling)\nIntuitive: 58.41 % (falling)"},
+        {14 * 60 + 59, phase + "Physical: -100.00 % (rising)\nEmotional: 87.75 % (falling)\n"
+                               "Intellectual: -95.84 % (falling)\nIntuitive: 58.39 % (falling)"},
+        {16 * 60, phase + "Physical: -100.00 % (rising)\nEmotional: 87.30 % (falling)\n"
+                          "Intellectual: -96.06 % (falling)\nIntuitive: 57.83 % (falling)"},
+        {16 * 60 + 1, "Physical: -100.00 % (rising)\nEmotional: 87.28 % (falling)\n"
+                      "Intellectual: -96.07 % (falling)\nIntuitive: 57.81 % (falling)"},
+    };
+    for (const auto& [minute, text] : minutes) {
+        clock.set(runtime::makeDateTime({2025, 1, 5, minute / 60, minute % 60, 0}));
+        ASSERT_TRUE(runShows(true));
+        const Notif* notice = forms::Forms::instance().findForm<Notif>();
+        ASSERT_NE(notice, nullptr);
+        EXPECT_EQ(notice->findChild<QLabel*>(QStringLiteral("mTexto"))->text(), text)
+            << minute / 60 << ":" << minute % 60;
+    }
 }

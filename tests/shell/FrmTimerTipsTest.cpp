@@ -129,3 +129,42 @@ TEST_F(TooltipLines, BiorhythmLineNeedsABirthDate) {
     EXPECT_EQ(b.fechaNacTxt, "24/7/1970");
     EXPECT_EQ(b.fechaEstudioTxt, "31/12/2024");
 }
+
+// Worked out by hand from the rule: t (a Single) counts the days lived at the clock's minute, each
+// cycle is sin(6.28318 t / P) as a Single, and the mark compares the mean an hour later.
+TEST_F(TooltipLines, BiorhythmLineHoldsTheAverageWorkedOutByHand) {
+    struct Case {
+        const char* birth;
+        int hour, minute;
+        runtime::DateParts now;
+        float lived;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"24,7,1970",
+         9,
+         5,
+         {2024, 12, 31, 10, 0, 0},
+         19884.037109375F,
+         "Biorhythms (avg.): 33,85 % (<)"},
+        {"29,2,1980",
+         23,
+         59,
+         {2016, 7, 24, 18, 0, 0},
+         13294.7509765625F,
+         "Biorhythms (avg.): -55,33 % (>)"},
+        {"1,1,2000", 6, 0, {2000, 1, 2, 18, 0, 0}, 1.5F, "Biorhythms (avg.): 31,40 % (>)"},
+        // 27518.9993 days is the Single 27519.
+        {"5,11,1955", 0, 0, {2031, 3, 9, 23, 59, 0}, 27519.0F, "Biorhythms (avg.): -9,77 % (>)"},
+    };
+    biorhythms::BioState& b = biorhythms::bioState();
+    for (const Case& c : cases) {
+        folder.write("bio.dat", QByteArray(c.birth) + "\r\n");
+        b.horaNac = c.hour;
+        b.minutoNac = c.minute;
+        clock.set(runtime::makeDateTime(c.now));
+        timer.biotip();
+        EXPECT_EQ(b.diasVividos, c.lived) << c.birth;
+        EXPECT_EQ(shellState().lineaBio, c.line) << c.birth;
+    }
+}

@@ -104,6 +104,20 @@ TEST_F(FrmToolTipTest, OpensOnlyWithThePointerOnABottomTaskbar) {
     EXPECT_NEAR(tip.x() + tip.width() / 2.0, screen.width() / 2.0, 1.0) << "centred on the pointer";
 }
 
+// The taskbar begins below 95 % of the screen height, counted in twips: on a screen 800 pixels
+// (12000 twips) high that is 11400 twips, row 760; the pointer there or above is not on it.
+TEST_F(FrmToolTipTest, OpensOnlyBelowNinetyFivePercentOfTheScreenHeight) {
+    ASSERT_EQ(screen.height(), 800);
+    ASSERT_EQ(platform::twipsPerPixelY(), 15.0);
+    shellState().barraAbajo = true;
+    const std::pair<int, bool> rows[] = {{759, false}, {760, false}, {761, true}, {799, true}};
+    for (const auto& [row, opens] : rows) {
+        platform::setCursorPosOverride(QPoint(screen.width() / 2, row));
+        EXPECT_EQ(forms::Forms::instance().get<FrmToolTip>()->isVisible(), opens) << row;
+        forms::Forms::instance().reset();
+    }
+}
+
 TEST_F(FrmToolTipTest, StaysWhollyOnTheScreenNearItsRightEdge) {
     platform::setCursorPosOverride(QPoint(screen.width() - 2, screen.height() - 2));
     FrmToolTip& tip = *forms::Forms::instance().get<FrmToolTip>();
