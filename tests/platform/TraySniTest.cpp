@@ -39,8 +39,12 @@ const MenuEntry* entryLabelled(const QList<MenuEntry>& entries, const QString& l
 
 QString expectedTip(const QString& dateLine) {
     const shell::ShellState& s = shell::shellState();
-    return QStringList{shell::ctxSysTray::kPlainTip, dateLine, s.lineaCartaDia, s.lineaSigno,
-                       s.lineaBio, s.lineaLuna}
+    return QStringList{shell::ctxSysTray::kPlainTip,
+                       dateLine,
+                       s.lineaCartaDia,
+                       s.lineaSigno,
+                       s.lineaBio,
+                       s.lineaLuna}
         .join(QLatin1Char('\n'));
 }
 
@@ -106,7 +110,8 @@ TEST_F(StatusNotifierTrayTest, TheItemCarriesTheTrayMenuAndItsAboutOpensTheAbout
     click(item, "About...");
     EXPECT_TRUE(QTest::qWaitFor(
         [] {
-            auto* about = forms::Forms::instance().find(QString::fromLatin1(shell::frmAbout::kName));
+            auto* about =
+                forms::Forms::instance().find(QString::fromLatin1(shell::frmAbout::kName));
             return about && about->isVisible();
         },
         kDesktopDeadlineMs))
@@ -156,8 +161,8 @@ TEST_F(StatusNotifierTrayTest, TheToolTipHoldsTheDateAndTheFourLinesAndFollowsTh
     const int changes = host.toolTipChanges();
     program.clock.advanceSeconds(60); // past midnight
     control.TimerHostTip_Timer();     // the minute's tick
-    EXPECT_TRUE(QTest::qWaitFor([&] { return host.toolTipChanges() > changes; },
-                                kDesktopDeadlineMs))
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return host.toolTipChanges() > changes; }, kDesktopDeadlineMs))
         << "the host was not told of the new tooltip";
     EXPECT_EQ(host.toolTip(item), expectedTip("3/21/2024 (Jupiter)"));
 }

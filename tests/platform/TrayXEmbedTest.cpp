@@ -1,7 +1,7 @@
 // The tray layer on a real XEmbed tray (trayer on a private X server), under the program's own
 // windows: the icon docks, the real pointer over any pixel of it reaches the hover code, a right
-// click opens the window's tray menu and nothing else, and after the tray has been killed and
-// started again the icon is back and hovering works again.
+// click opens the window's tray menu and nothing else, a left click brings the window back, and
+// after the tray has been killed and started again the icon is back and hovering works again.
 #include "platform/NotifyIcon.h"
 #include "shell/ctxSysTray.h"
 #include "support/tray/ProgramInTray.h"
@@ -98,8 +98,8 @@ protected:
         ASSERT_TRUE(movePointer(kAway));
         EXPECT_TRUE(QTest::qWaitFor([] { return balloon() == nullptr; }, kDesktopDeadlineMs))
             << "the balloon stayed after the pointer left";
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !control.TimerTooltip->isActive(); },
-                                    kDesktopDeadlineMs));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !control.TimerTooltip->isActive(); }, kDesktopDeadlineMs));
     }
 
     Trayer tray; // up before the program starts, as a desktop's panel is
@@ -114,15 +114,19 @@ TEST_F(XEmbedTrayTest, EveryPartOfTheIconReachesTheHoverCode) {
     shell::shellState().desactivarTooltips = "ToolTips off";
     const QRect r = iconRect;
     const QPoint points[] = {
-        r.topLeft(),    r.topRight(),
-        r.bottomLeft(), r.bottomRight(),
-        r.center(),     QPoint(r.center().x(), r.top()),
-        QPoint(r.center().x(), r.bottom()), QPoint(r.left(), r.center().y()),
+        r.topLeft(),
+        r.topRight(),
+        r.bottomLeft(),
+        r.bottomRight(),
+        r.center(),
+        QPoint(r.center().x(), r.top()),
+        QPoint(r.center().x(), r.bottom()),
+        QPoint(r.left(), r.center().y()),
         QPoint(r.right(), r.center().y()),
     };
     for (const QPoint& point : points) {
-        EXPECT_TRUE(hoverReaches(point)) << point.x() << "," << point.y() << " of " << r.x()
-                                         << "," << r.y() << " " << r.width() << "x" << r.height();
+        EXPECT_TRUE(hoverReaches(point)) << point.x() << "," << point.y() << " of " << r.x() << ","
+                                         << r.y() << " " << r.width() << "x" << r.height();
     }
     EXPECT_EQ(platform::notifyArea().iconRectAt(r.center()), r) << "where the tray put the icon";
 
@@ -130,17 +134,24 @@ TEST_F(XEmbedTrayTest, EveryPartOfTheIconReachesTheHoverCode) {
     expectBalloonWhileResting(r.bottomRight());
 }
 
-TEST_F(XEmbedTrayTest, ARightClickOpensTheWindowsTrayMenuAlone) {
+TEST_F(XEmbedTrayTest, ARightClickOpensTheTrayMenuAloneALeftClickBringsTheWindowBack) {
     ASSERT_TRUE(movePointer(kAway));
     ASSERT_TRUE(clickAt(iconRect.center(), 3));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activePopupWidget() == window->MnuIcon; },
-                                kDesktopDeadlineMs))
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return QApplication::activePopupWidget() == window->MnuIcon; },
+                        kDesktopDeadlineMs))
         << "the tray menu did not open";
     // Qt opens a menu of the icon's own in the same press, before the window's one.
     EXPECT_EQ(visibleMenus(), 1);
     EXPECT_EQ(balloon(), nullptr);
     EXPECT_TRUE(shell::shellState().tooltipCerrado);
     window->MnuIcon->hide();
+
+    ASSERT_FALSE(window->isVisible());
+    ASSERT_TRUE(clickAt(iconRect.center(), 1));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }, kDesktopDeadlineMs))
+        << "the window did not come back";
+    EXPECT_EQ(window->windowStateCode(), forms::vbNormal);
 }
 
 TEST_F(XEmbedTrayTest, AfterTheTrayRestartsTheIconIsBackAndHoveringWorks) {

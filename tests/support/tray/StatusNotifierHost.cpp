@@ -55,7 +55,8 @@ MenuEntry readEntry(const QDBusArgument& argument) {
     argument.endArray();
     argument.endStructure();
     entry.label = properties.value(QStringLiteral("label")).toString();
-    entry.separator = properties.value(QStringLiteral("type")).toString() == QLatin1String("separator");
+    entry.separator =
+        properties.value(QStringLiteral("type")).toString() == QLatin1String("separator");
     return entry;
 }
 
@@ -138,8 +139,8 @@ MenuEntry StatusNotifierHost::menu(const QString& item) const {
     if (path.isEmpty()) {
         return {};
     }
-    QDBusMessage layout = QDBusMessage::createMethodCall(addressOf(item).service, path,
-                                                         kMenuInterface, QStringLiteral("GetLayout"));
+    QDBusMessage layout = QDBusMessage::createMethodCall(
+        addressOf(item).service, path, kMenuInterface, QStringLiteral("GetLayout"));
     layout << 0 << -1 << QStringList();
     const QDBusMessage reply = callWithEventsRunning(layout);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2) {
@@ -153,8 +154,7 @@ bool StatusNotifierHost::clickMenuEntry(const QString& item, int id) const {
         qvariant_cast<QDBusObjectPath>(itemProperty(item, QStringLiteral("Menu"))).path();
     QDBusMessage event = QDBusMessage::createMethodCall(addressOf(item).service, path,
                                                         kMenuInterface, QStringLiteral("Event"));
-    event << id << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(QString()))
-          << 0U;
+    event << id << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(QString())) << 0U;
     return answered(event);
 }
 

@@ -28,8 +28,7 @@ class Watcher : public QObject {
     Q_PROPERTY(int ProtocolVersion READ protocolVersion)
 
 public:
-    explicit Watcher(const QDBusConnection& bus)
-        : m_owners(new QDBusServiceWatcher(this)) {
+    explicit Watcher(const QDBusConnection& bus) : m_owners(new QDBusServiceWatcher(this)) {
         m_owners->setConnection(bus);
         m_owners->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
         connect(m_owners, &QDBusServiceWatcher::serviceUnregistered, this, &Watcher::ownerLeft);

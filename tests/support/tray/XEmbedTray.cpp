@@ -92,8 +92,7 @@ bool movePointer(QPoint position) {
     return runTool(QStringLiteral("xdotool"),
                    {QStringLiteral("mousemove"), QString::number(position.x()),
                     QString::number(position.y())}) &&
-           QTest::qWaitFor([position] { return QCursor::pos() == position; },
-                           kDesktopDeadlineMs);
+           QTest::qWaitFor([position] { return QCursor::pos() == position; }, kDesktopDeadlineMs);
 }
 
 bool clickAt(QPoint position, int button) {

@@ -36,9 +36,9 @@ private:
 
 // What the X server says of a window.
 struct XWindowInfo {
-    QRect rect;             // on the screen, in pixels
-    bool viewable = false;  // mapped, and so are all its ancestors
-    bool embedded = false;  // a child of some other window, not of the root
+    QRect rect;            // on the screen, in pixels
+    bool viewable = false; // mapped, and so are all its ancestors
+    bool embedded = false; // a child of some other window, not of the root
 };
 XWindowInfo xWindowInfo(WId window);
 
