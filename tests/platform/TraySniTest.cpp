@@ -5,9 +5,9 @@
 #include "shell/ShellState.h"
 #include "shell/ctxSysTray.h"
 #include "shell/frmAbout.h"
+#include "support/tray/Deadline.h"
 #include "support/tray/ProgramInTray.h"
 #include "support/tray/StatusNotifierHost.h"
-#include "support/tray/XEmbedTray.h"
 
 #include <QTest>
 
@@ -130,7 +130,8 @@ TEST_F(StatusNotifierTrayTest, GoToAndExitFromThePanelsMenu) {
     const QString names = registeredItem(item);
     ASSERT_FALSE(names.isEmpty()) << "the Names window's icon did not take the old one's place";
     EXPECT_EQ(ProgramInTray::mainWindow("frmVelarcana"), nullptr);
-    const MenuEntry* goTo = entryLabelled(menuOf(names), "Go to...");
+    const QList<MenuEntry> entries = menuOf(names);
+    const MenuEntry* goTo = entryLabelled(entries, "Go to...");
     ASSERT_NE(goTo, nullptr);
     EXPECT_EQ(labels(goTo->children),
               (QStringList{"Biorhythms", "The Card of Day", "Numbers", "Another Day", "Oracle"}));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/tray/Deadline.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <QProcess>
@@ -8,9 +10,6 @@
 #include <QWidget>
 
 namespace testing_support {
-
-// How long a test waits for the X server, a tray or the bus before it fails.
-constexpr int kDesktopDeadlineMs = 10000;
 
 // trayer, an XEmbed tray, on the test's X display: a panel along the top left of the screen, away
 // from where notices and tooltips open. It goes with the object.
