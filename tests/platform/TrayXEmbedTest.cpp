@@ -1,0 +1,166 @@
+// The tray layer on a real XEmbed tray (trayer on a private X server), under the program's own
+// windows: the icon docks, the real pointer over any pixel of it reaches the hover code, a right
+// click opens the window's tray menu and nothing else, a left click brings the window back, and
+// after the tray has been killed and started again the icon is back and hovering works again.
+#include "platform/NotifyIcon.h"
+#include "shell/ctxSysTray.h"
+#include "support/tray/ProgramInTray.h"
+#include "support/tray/XEmbedTray.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+// Off the tray and every window of the program.
+const QPoint kAway(640, 500);
+
+// Qt's balloon for the tray icon, when one is up.
+QWidget* balloon() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->inherits("QBalloonTip") && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+QString balloonText(QWidget* tip) {
+    QStringList texts;
+    for (const QLabel* label : tip->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts.join(QLatin1Char('\n'));
+}
+
+int visibleMenus() {
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        count += qobject_cast<QMenu*>(window) && window->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
+class XEmbedTrayTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tray.ready()) << "trayer did not take the tray";
+        window = program.start();
+        ASSERT_NE(window, nullptr);
+        QObject::connect(window->ctxSysTray1, &shell::ctxSysTray::MouseMouse,
+                         [this](float, float) { ++moves; });
+        ASSERT_TRUE(iconDocked()) << "the icon did not dock";
+    }
+
+    // Waits until the icon's window is docked in the tray and shown; keeps its rectangle as the
+    // X server has it.
+    bool iconDocked() {
+        return QTest::qWaitFor(
+            [this] {
+                QWidget* icon = trayIconWindow();
+                const XWindowInfo info = icon ? xWindowInfo(icon->winId()) : XWindowInfo();
+                iconRect = info.rect;
+                return info.viewable && info.embedded && !info.rect.isEmpty();
+            },
+            kDesktopDeadlineMs);
+    }
+
+    // The pointer comes from off the icon onto a point of it; true once the hover code has seen
+    // the move.
+    bool hoverReaches(QPoint point) {
+        const int before = moves;
+        return movePointer(kAway) && movePointer(point) &&
+               QTest::qWaitFor([&] { return moves > before; }, kDesktopDeadlineMs);
+    }
+
+    // Resting on the icon at a point shows the balloon with the tooltip lines, taken away when
+    // the pointer leaves.
+    void expectBalloonWhileResting(QPoint point) {
+        ASSERT_TRUE(hoverReaches(point)) << point.x() << "," << point.y();
+        const shell::ctxSysTray& control = *window->ctxSysTray1;
+        EXPECT_EQ(control.iconLeft, iconRect.left());
+        EXPECT_EQ(control.iconRight, iconRect.left() + iconRect.width());
+        EXPECT_EQ(control.trayTop, iconRect.top());
+        EXPECT_EQ(control.trayBottom, iconRect.top() + iconRect.height());
+        ASSERT_TRUE(QTest::qWaitFor([] { return balloon() != nullptr; }, kDesktopDeadlineMs))
+            << "no balloon after resting on the icon";
+        EXPECT_TRUE(balloonText(balloon()).contains(shell::shellState().lineaCartaDia));
+        EXPECT_TRUE(shell::shellState().lineaCartaDia.startsWith("Card of Day: "));
+        ASSERT_TRUE(movePointer(kAway));
+        EXPECT_TRUE(QTest::qWaitFor([] { return balloon() == nullptr; }, kDesktopDeadlineMs))
+            << "the balloon stayed after the pointer left";
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !control.TimerTooltip->isActive(); }, kDesktopDeadlineMs));
+    }
+
+    Trayer tray; // up before the program starts, as a desktop's panel is
+    ProgramInTray program{runtime::makeDateTime({2024, 3, 20, 10, 30, 0})};
+    shell::ModuleForm* window = nullptr;
+    QRect iconRect;
+    int moves = 0;
+};
+
+TEST_F(XEmbedTrayTest, EveryPartOfTheIconReachesTheHoverCode) {
+    // No tip may come up over the icon while the pointer goes round it.
+    shell::shellState().desactivarTooltips = "ToolTips off";
+    const QRect r = iconRect;
+    const QPoint points[] = {
+        r.topLeft(),
+        r.topRight(),
+        r.bottomLeft(),
+        r.bottomRight(),
+        r.center(),
+        QPoint(r.center().x(), r.top()),
+        QPoint(r.center().x(), r.bottom()),
+        QPoint(r.left(), r.center().y()),
+        QPoint(r.right(), r.center().y()),
+    };
+    for (const QPoint& point : points) {
+        EXPECT_TRUE(hoverReaches(point)) << point.x() << "," << point.y() << " of " << r.x() << ","
+                                         << r.y() << " " << r.width() << "x" << r.height();
+    }
+    EXPECT_EQ(platform::notifyArea().iconRectAt(r.center()), r) << "where the tray put the icon";
+
+    shell::shellState().desactivarTooltips = "ToolTips on";
+    expectBalloonWhileResting(r.bottomRight());
+}
+
+TEST_F(XEmbedTrayTest, ARightClickOpensTheTrayMenuAloneALeftClickBringsTheWindowBack) {
+    ASSERT_TRUE(movePointer(kAway));
+    ASSERT_TRUE(clickAt(iconRect.center(), 3));
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return QApplication::activePopupWidget() == window->MnuIcon; },
+                        kDesktopDeadlineMs))
+        << "the tray menu did not open";
+    // Qt opens a menu of the icon's own in the same press, before the window's one.
+    EXPECT_EQ(visibleMenus(), 1);
+    EXPECT_EQ(balloon(), nullptr);
+    EXPECT_TRUE(shell::shellState().tooltipCerrado);
+    window->MnuIcon->hide();
+
+    ASSERT_FALSE(window->isVisible());
+    ASSERT_TRUE(clickAt(iconRect.center(), 1));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }, kDesktopDeadlineMs))
+        << "the window did not come back";
+    EXPECT_EQ(window->windowStateCode(), forms::vbNormal);
+}
+
+TEST_F(XEmbedTrayTest, AfterTheTrayRestartsTheIconIsBackAndHoveringWorks) {
+    ASSERT_TRUE(hoverReaches(iconRect.center()));
+    ASSERT_TRUE(movePointer(kAway));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->ctxSysTray1->TimerTooltip->isActive(); },
+                                kDesktopDeadlineMs));
+
+    ASSERT_TRUE(tray.restart()) << "trayer did not take the tray again";
+    ASSERT_TRUE(iconDocked()) << "the icon did not come back";
+    expectBalloonWhileResting(iconRect.center());
+}
