@@ -2,8 +2,8 @@
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
-#include "readings/SignPeriods.h"
 #include "runtime/ProgramFolder.h"
+#include "signs/SignPeriods.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 #include "biorhythms/FormMod.h"
 
-#include "biorhythms/BioState.h"
 #include "biorhythms/FrmProfiles.h"
 #include "biorhythms/Profiles.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
 #include "forms/Look.h"

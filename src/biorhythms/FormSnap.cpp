@@ -1,8 +1,8 @@
 #include "biorhythms/FormSnap.h"
 
-#include "biorhythms/BioState.h"
 #include "biorhythms/JpegEncoder.h"
 #include "biorhythms/frmBio.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
 #include "platform/ShellOpen.h"

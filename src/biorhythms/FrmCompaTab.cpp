@@ -1,9 +1,9 @@
 #include "biorhythms/FrmCompaTab.h"
 
-#include "biorhythms/BioRule.h"
-#include "biorhythms/BioState.h"
 #include "biorhythms/Profiles.h"
 #include "biorhythms/frmBio.h"
+#include "biorule/BioRule.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
 #include "forms/Look.h"

@@ -1,6 +1,6 @@
 #include "biorhythms/Profiles.h"
 
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "platform/IniFile.h"
 #include "runtime/Ansi.h"
 #include "runtime/ProgramFolder.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "biorhythms/BirthData.h"
+#include "biorule/BirthData.h"
 
 #include <QString>
 #include <QStringList>

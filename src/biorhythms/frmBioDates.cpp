@@ -1,5 +1,5 @@
-#include "biorhythms/BioState.h"
 #include "biorhythms/frmBio.h"
+#include "biorule/BioState.h"
 #include "ui_frmBio.h"
 
 #include <QApplication>

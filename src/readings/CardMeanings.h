@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readings/CardRules.h"
+#include "cards/CardRules.h"
 #include "runtime/Numeric.h"
 
 #include <QString>

@@ -1,17 +1,16 @@
 #include "readings/FrmCalendar.h"
 
+#include "cards/CardRules.h"
 #include "forms/Look.h"
 #include "forms/UiPictures.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
 #include "moon/MoonState.h"
-#include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
 #include "readings/ReadingControls.h"
 #include "readings/ReadingsState.h"
 #include "readings/SignDisplay.h"
-#include "readings/SignPeriods.h"
 #include "readings/SignTexts.h"
 #include "runtime/Clock.h"
 #include "runtime/MessageBox.h"
@@ -24,6 +23,7 @@
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
 #include "shell/WindowNames.h"
+#include "signs/SignPeriods.h"
 #include "ui_FrmCalendar.h"
 
 #include <QMouseEvent>

@@ -1,8 +1,9 @@
 #include "readings/FrmCartaDia.h"
 
-#include "biorhythms/BioRule.h"
-#include "biorhythms/BioState.h"
-#include "biorhythms/BirthData.h"
+#include "biorule/BioRule.h"
+#include "biorule/BioState.h"
+#include "biorule/BirthData.h"
+#include "cards/CardRules.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
 #include "forms/Look.h"
@@ -16,12 +17,10 @@
 #include "platform/Pointer.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/WindowOrder.h"
-#include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
 #include "readings/ReadingControls.h"
 #include "readings/ReadingsState.h"
 #include "readings/SignDisplay.h"
-#include "readings/SignPeriods.h"
 #include "readings/SignTexts.h"
 #include "runtime/Clock.h"
 #include "runtime/MessageBox.h"
@@ -36,6 +35,7 @@
 #include "shell/ShellState.h"
 #include "shell/WeekdayPlanet.h"
 #include "shell/WindowNames.h"
+#include "signs/SignPeriods.h"
 #include "ui_FrmCartaDia.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "readings/FrmName.h"
 
+#include "cards/CardRules.h"
 #include "forms/LoadGuard.h"
 #include "forms/Look.h"
-#include "readings/CardRules.h"
 #include "readings/LetterValues.h"
 #include "readings/MensajeCarta.h"
 #include "readings/ReadingControls.h"

@@ -1,10 +1,10 @@
 #include "readings/Frmoracle.h"
 
+#include "cards/CardRules.h"
 #include "forms/LoadGuard.h"
 #include "forms/Look.h"
 #include "forms/UiPictures.h"
 #include "platform/IniFile.h"
-#include "readings/CardRules.h"
 #include "readings/LetterValues.h"
 #include "readings/OracleMusic.h"
 #include "readings/OracleTexts.h"

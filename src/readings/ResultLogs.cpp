@@ -1,6 +1,6 @@
 #include "readings/ResultLogs.h"
 
-#include "readings/CardRules.h"
+#include "cards/CardRules.h"
 #include "runtime/ProgramFolder.h"
 #include "runtime/TextFile.h"
 #include "shell/Settings.h"

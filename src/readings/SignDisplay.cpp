@@ -1,8 +1,8 @@
 #include "readings/SignDisplay.h"
 
 #include "readings/ReadingsState.h"
-#include "readings/SignTable.h"
 #include "runtime/ProgramFolder.h"
+#include "signs/SignTable.h"
 
 #include <QLabel>
 

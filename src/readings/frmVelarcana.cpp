@@ -1,8 +1,8 @@
 #include "readings/frmVelarcana.h"
 
+#include "cards/CardRules.h"
 #include "forms/LoadGuard.h"
 #include "forms/Look.h"
-#include "readings/CardRules.h"
 #include "readings/MensajeCarta.h"
 #include "readings/ReadingControls.h"
 #include "readings/ResultLogMenu.h"

@@ -1,6 +1,6 @@
 #include "shell/FrmTimer.h"
 
-#include "biorhythms/BirthData.h"
+#include "biorule/BirthData.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
 #include "runtime/Clock.h"

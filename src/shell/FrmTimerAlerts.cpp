@@ -1,7 +1,7 @@
 // The biorhythm alert check of the background window: at start, every 30 minutes, and when the
 // Biorhythms window asks.
-#include "biorhythms/BioRule.h"
-#include "biorhythms/BioState.h"
+#include "biorule/BioRule.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
 #include "runtime/Clock.h"

@@ -1,19 +1,19 @@
 // The tray tooltip lines of the background window: card of the day, sign, biorhythms, moon.
-#include "biorhythms/BioRule.h"
-#include "biorhythms/BioState.h"
-#include "biorhythms/BirthData.h"
+#include "biorule/BioRule.h"
+#include "biorule/BioState.h"
+#include "biorule/BirthData.h"
+#include "cards/CardRules.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
 #include "moon/MoonState.h"
-#include "readings/CardRules.h"
-#include "readings/SignPeriods.h"
-#include "readings/SignTable.h"
 #include "runtime/Clock.h"
 #include "runtime/SystemFormats.h"
 #include "shell/FrmTimer.h"
 #include "shell/SharedTables.h"
 #include "shell/ShellState.h"
+#include "signs/SignPeriods.h"
+#include "signs/SignTable.h"
 
 #include <QStringList>
 

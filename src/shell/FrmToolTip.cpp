@@ -1,6 +1,6 @@
 #include "shell/FrmToolTip.h"
 
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "forms/Look.h"
 #include "forms/UiPictures.h"

@@ -1,6 +1,6 @@
 #include "shell/SharedTables.h"
 
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "platform/Sound.h"
 #include "runtime/Numeric.h"
 #include "runtime/ProgramFolder.h"

@@ -2,8 +2,8 @@
 // drawn for real over each window made active, and their texts must be readable against their
 // own ground; the windows style their own controls only, and carry the program's icon.
 #include "app/Windows.h"
-#include "biorhythms/BioState.h"
 #include "biorhythms/FormMod.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "forms/UiPictures.h"
 #include "readings/Frmoracle.h"

@@ -1,6 +1,6 @@
 #include "ProgramDataNames.h"
 
-#include "readings/CardRules.h"
+#include "cards/CardRules.h"
 
 #include <QFile>
 #include <QImage>

@@ -2,9 +2,9 @@
 
 #include "app/Windows.h"
 #include "biorhythms/BioChart.h"
-#include "biorhythms/BioState.h"
-#include "biorhythms/BirthData.h"
 #include "biorhythms/frmBio.h"
+#include "biorule/BioState.h"
+#include "biorule/BirthData.h"
 #include "forms/Forms.h"
 #include "runtime/MessageBox.h"
 #include "runtime/SystemFormats.h"

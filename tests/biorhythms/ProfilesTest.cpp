@@ -1,5 +1,5 @@
 #include "biorhythms/Profiles.h"
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 
 #include "support/TempProgramFolder.h"
 

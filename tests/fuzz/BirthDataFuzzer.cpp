@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "biorhythms/BioState.h"
-#include "biorhythms/BirthData.h"
+#include "biorule/BioState.h"
+#include "biorule/BirthData.h"
 
 #include <QDate>
 

@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "readings/CardRules.h"
+#include "cards/CardRules.h"
 #include "runtime/Ansi.h"
 #include "runtime/Numeric.h"
 #include "runtime/SystemFormats.h"

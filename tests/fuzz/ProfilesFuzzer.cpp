@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "biorhythms/BioRule.h"
 #include "biorhythms/Profiles.h"
+#include "biorule/BioRule.h"
 #include "runtime/SystemFormats.h"
 
 using biorhythms::Profile;

@@ -4,10 +4,10 @@
 
 #include "FuzzSupport.h"
 
-#include "readings/SignPeriods.h"
 #include "runtime/Ansi.h"
 #include "runtime/DateValue.h"
 #include "runtime/SystemFormats.h"
+#include "signs/SignPeriods.h"
 
 #include <array>
 

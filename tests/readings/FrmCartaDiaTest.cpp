@@ -1,7 +1,7 @@
 #include "readings/FrmCartaDia.h"
 
 #include "app/Windows.h"
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "moon/FrmMoonPhase.h"
 #include "moon/MoonCalendar.h"

@@ -1,8 +1,8 @@
 #include "readings/FrmName.h"
 
 #include "app/Windows.h"
+#include "cards/CardRules.h"
 #include "forms/Forms.h"
-#include "readings/CardRules.h"
 #include "readings/LetterValues.h"
 #include "readings/ReadingsState.h"
 #include "runtime/MessageBox.h"

@@ -1,9 +1,9 @@
 #include "readings/Frmoracle.h"
 
 #include "app/Windows.h"
+#include "cards/CardRules.h"
 #include "forms/Forms.h"
 #include "platform/Music.h"
-#include "readings/CardRules.h"
 #include "readings/OracleReadings.h"
 #include "readings/ReadingsState.h"
 #include "runtime/MessageBox.h"

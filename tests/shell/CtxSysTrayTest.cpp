@@ -1,6 +1,6 @@
 #include "shell/ctxSysTray.h"
 
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "runtime/SystemFormats.h"
 #include "shell/FrmToolTip.h"

@@ -1,5 +1,5 @@
 #include "shell/FrmTimer.h"
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"

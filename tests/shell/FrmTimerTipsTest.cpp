@@ -1,4 +1,4 @@
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "runtime/SystemFormats.h"
 #include "shell/FrmTimer.h"

@@ -1,5 +1,5 @@
 #include "shell/FrmToolTip.h"
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "platform/Pointer.h"
 #include "platform/ScreenMetrics.h"

@@ -1,5 +1,5 @@
 #include "shell/SharedTables.h"
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "runtime/SystemFormats.h"
 #include "shell/ShellState.h"
 

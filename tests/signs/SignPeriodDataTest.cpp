@@ -1,4 +1,4 @@
-#include "readings/SignPeriods.h"
+#include "signs/SignPeriods.h"
 
 #include "runtime/ProgramFolder.h"
 #include "runtime/SystemFormats.h"

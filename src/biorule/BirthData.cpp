@@ -1,6 +1,6 @@
-#include "biorhythms/BirthData.h"
+#include "biorule/BirthData.h"
 
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "runtime/ProgramFolder.h"
 #include "runtime/TextFile.h"
 

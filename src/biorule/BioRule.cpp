@@ -1,6 +1,6 @@
-#include "biorhythms/BioRule.h"
+#include "biorule/BioRule.h"
 
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "runtime/SystemFormats.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 
 namespace biorhythms {
 

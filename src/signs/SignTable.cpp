@@ -1,4 +1,4 @@
-#include "readings/SignTable.h"
+#include "signs/SignTable.h"
 
 namespace readings {
 

@@ -1,4 +1,4 @@
-#include "readings/CardRules.h"
+#include "cards/CardRules.h"
 
 #include "runtime/ProgramFolder.h"
 #include "support/TempProgramFolder.h"

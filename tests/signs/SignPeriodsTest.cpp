@@ -1,6 +1,6 @@
-#include "readings/SignPeriods.h"
+#include "signs/SignPeriods.h"
 
-#include "readings/SignTable.h"
+#include "signs/SignTable.h"
 #include "runtime/SystemFormats.h"
 #include "support/TempProgramFolder.h"
 

@@ -1,5 +1,5 @@
-#include "biorhythms/BirthData.h"
-#include "biorhythms/BioState.h"
+#include "biorule/BirthData.h"
+#include "biorule/BioState.h"
 #include "support/TempProgramFolder.h"
 
 #include <QFile>
