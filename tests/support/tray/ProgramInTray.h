@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Windows.h"
-#include "biorhythms/BioState.h"
+#include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "runtime/MessageBox.h"
 #include "runtime/SystemFormats.h"
