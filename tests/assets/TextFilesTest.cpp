@@ -1,6 +1,7 @@
 #include "ProgramDataNames.h"
 
 #include "runtime/Ansi.h"
+#include "support/CardTitles.h"
 
 #include <QFile>
 
@@ -28,13 +29,6 @@ constexpr int kCardTextMin = 250, kCardTextMax = 2000;
 constexpr int kSignTextMin = 200, kSignTextMax = 700;
 constexpr int kLongestLine = 500;
 
-const char* const kMajorTitles[] = {
-    "I. The Magician",   "II. The High Priestess", "III. The Empress", "IV. The Emperor",
-    "V. The Hierophant", "VI. The Lovers",         "VII. The Chariot", "VIII. Justice",
-    "IX. The Hermit",    "X. Wheel of Fortune",    "XI. Strength",     "XII. The Hanged Man",
-    "XIII. Death",       "XIV. Temperance",        "XV. The Devil",    "XVI. The Tower",
-    "XVII. The Star",    "XVIII. The Moon",        "XIX. The Sun",     "XX. Judgment",
-    "XXI. The Fool",     "XXII. The World"};
 const char* const kSignNames[] = {"Aries",       "Taurus",    "Gemini",   "Cancer",
                                   "Leo",         "Virgo",     "Libra",    "Scorpio",
                                   "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
@@ -44,7 +38,7 @@ std::vector<TextCase> programTexts() {
     const QStringList majors = program_data::majorTextStems();
     for (int i = 0; i < majors.size(); ++i) {
         cases.push_back({"textos/" + majors[i] + ".txt", kCardTextMin, kCardTextMax,
-                         QString::fromUtf8(kMajorTitles[i]), true});
+                         QString::fromUtf8(testing_support::kCardTitles[i]), true});
     }
     for (const QString& stem : program_data::minorStems()) {
         cases.push_back({"mtextos/" + stem + ".txt", kCardTextMin, kCardTextMax, "", true});

@@ -102,6 +102,12 @@ protected:
         QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
                           lines->visualItemRect(lines->item(row)).center());
     }
+    // The user clicks into the box and types after what it holds.
+    static void typeAtTheEnd(QLineEdit* box, const char* text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, QString::fromLatin1(text));
+    }
     static void expectBox(const testing_support::DrawnBoxes& drawn, const QString& text,
                           const char* title) {
         ASSERT_EQ(drawn.shown.size(), 1U) << text.toStdString();
@@ -450,9 +456,7 @@ TEST_F(ProfileWindowsTest, SubmitThatCannotBeWrittenSaysSoAndKeepsTheEdit) {
         if (!readOnly.holds()) {
             GTEST_SKIP() << "this process writes through every permission";
         }
-        QTest::mouseClick(name, Qt::LeftButton);
-        QTest::keyClick(name, Qt::Key_End);
-        QTest::keyClicks(name, " Luz");
+        typeAtTheEnd(name, " Luz");
         testing_support::DrawnBoxes drawn;
         click(editor, "CmdAcept");
         expectBox(drawn, "The profile could not be saved.", "Error");
@@ -500,9 +504,7 @@ TEST_P(ProfileWindowsOnAFullDisk, SubmitAndDeleteSaySoAndKeepTheFile) {
         GTEST_SKIP() << full.why().toStdString();
     }
     auto* name = control<QLineEdit>(editor, "TextName");
-    QTest::mouseClick(name, Qt::LeftButton);
-    QTest::keyClick(name, Qt::Key_End);
-    QTest::keyClicks(name, " Luz");
+    typeAtTheEnd(name, " Luz");
     {
         testing_support::DrawnBoxes drawn;
         click(editor, "CmdAcept");

@@ -1,6 +1,7 @@
 #include "readings/CardMeanings.h"
 
 #include "runtime/Ansi.h"
+#include "support/CardTitles.h"
 
 #include <QRegularExpression>
 
@@ -9,25 +10,13 @@
 using readings::cardMeaning;
 using runtime::Integer;
 
-namespace {
-
-const char* const kTitles[] = {
-    "I. The Magician",   "II. The High Priestess", "III. The Empress", "IV. The Emperor",
-    "V. The Hierophant", "VI. The Lovers",         "VII. The Chariot", "VIII. Justice",
-    "IX. The Hermit",    "X. Wheel of Fortune",    "XI. Strength",     "XII. The Hanged Man",
-    "XIII. Death",       "XIV. Temperance",        "XV. The Devil",    "XVI. The Tower",
-    "XVII. The Star",    "XVIII. The Moon",        "XIX. The Sun",     "XX. Judgment",
-    "XXI. The Fool",     "XXII. The World"};
-
-} // namespace
-
 class CardMeaningOf : public testing::TestWithParam<Integer> {};
 
 TEST_P(CardMeaningOf, IsOneParagraphUnderTheCardsTitle) {
     const Integer card = GetParam();
     const auto meaning = cardMeaning(card);
     ASSERT_TRUE(meaning.has_value());
-    EXPECT_EQ(meaning->title, QString::fromUtf8(kTitles[card - 1]));
+    EXPECT_EQ(meaning->title, QString::fromUtf8(testing_support::kCardTitles[card - 1]));
     const QString& text = meaning->text;
     EXPECT_GE(text.size(), 780);
     EXPECT_LE(text.size(), 1020);

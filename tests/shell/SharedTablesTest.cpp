@@ -2,6 +2,7 @@
 #include "biorule/BioState.h"
 #include "runtime/SystemFormats.h"
 #include "shell/ShellState.h"
+#include "support/CardTitles.h"
 
 #include <gtest/gtest.h>
 
@@ -26,19 +27,12 @@ TEST(TituloCarta, FillsOnlyTheEntryOfTheCurrentCard) {
 }
 
 TEST(TituloCarta, EveryCardHasItsTitle) {
-    const char* const titles[] = {
-        "I. The Magician",   "II. The High Priestess", "III. The Empress", "IV. The Emperor",
-        "V. The Hierophant", "VI. The Lovers",         "VII. The Chariot", "VIII. Justice",
-        "IX. The Hermit",    "X. Wheel of Fortune",    "XI. Strength",     "XII. The Hanged Man",
-        "XIII. Death",       "XIV. Temperance",        "XV. The Devil",    "XVI. The Tower",
-        "XVII. The Star",    "XVIII. The Moon",        "XIX. The Sun",     "XX. Judgment",
-        "XXI. The Fool",     "XXII. The World"};
     resetShellState();
     ShellState& s = shellState();
     for (int card = 1; card <= 22; ++card) {
         s.numCarta = static_cast<runtime::Integer>(card);
         tituloCarta();
-        EXPECT_EQ(s.TitulosCartas[card - 1], titles[card - 1]) << card;
+        EXPECT_EQ(s.TitulosCartas[card - 1], testing_support::kCardTitles[card - 1]) << card;
     }
 }
 
