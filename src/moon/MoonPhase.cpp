@@ -94,6 +94,19 @@ runtime::DateValue heldInRange(runtime::DateValue d) {
     return std::clamp(d, runtime::kMinDateValue, runtime::kMaxDateValue);
 }
 
+// The name of an instant among the quarters of its lunation, both on one time scale.
+QString nameAmongQuarters(double at, const std::array<double, 4>& quarters) {
+    int name = 0;
+    if (at >= quarters[kLastQuarter]) {
+        name = 3;
+    } else if (at >= quarters[kFullMoon]) {
+        name = 2;
+    } else if (at >= quarters[kFirstQuarter]) {
+        name = 1;
+    }
+    return QString::fromLatin1(NombresFase[name]);
+}
+
 runtime::Long seedLunation(runtime::DateValue d) {
     const double months = runtime::roundHalfEven(d - kFirstNewMoon) / kSynodicMonth;
     return runtime::toLong(months).value_or(0);
@@ -181,16 +194,16 @@ QString PhaseName(runtime::DateValue d) {
     for (runtime::Integer p = kFirstQuarter; p <= kLastQuarter; ++p) {
         quarters[p] = runtime::toLinearDays(JDToDate(PhaseJDE(LunationOf(d), p)));
     }
-    const double at = runtime::toLinearDays(d);
-    int name = 0;
-    if (at >= quarters[kLastQuarter]) {
-        name = 3;
-    } else if (at >= quarters[kFullMoon]) {
-        name = 2;
-    } else if (at >= quarters[kFirstQuarter]) {
-        name = 1;
+    return nameAmongQuarters(runtime::toLinearDays(d), quarters);
+}
+
+QString PhaseNameByJD(runtime::DateValue d) {
+    const runtime::Long lunation = LunationOf(d);
+    std::array<double, 4> quarters{};
+    for (runtime::Integer p = kFirstQuarter; p <= kLastQuarter; ++p) {
+        quarters[p] = PhaseJDE(lunation, p);
     }
-    return QString::fromLatin1(NombresFase[name]);
+    return nameAmongQuarters(DateToJD(d), quarters);
 }
 
 } // namespace moon

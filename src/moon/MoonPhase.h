@@ -46,5 +46,10 @@ runtime::DateValue CurrentNewMoon(runtime::DateValue d);
 // "Waxing Crescent", "Waxing Gibbous", "Waning Gibbous" or "Wanning Crescent" (spelled so);
 // "" when d fails IsValidDate.
 QString PhaseName(runtime::DateValue d);
+// The same names by the quarters of d's lunation compared as Julian days, the scale of the phase
+// angle and the illumination, so that every day of the date type is named: also the days that
+// IsValidDate leaves out (1 to 17 January 100, 5 to 14 October 1582) and those whose quarters
+// lie past 31 December 9999, which JDToDate cannot convert.
+QString PhaseNameByJD(runtime::DateValue d);
 
 } // namespace moon

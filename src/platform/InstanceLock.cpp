@@ -2,38 +2,75 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 namespace {
 
-// In the user's own runtime folder (XDG_RUNTIME_DIR), so that another user may run the same
-// program folder; without one, in the temporary folder under the user's number.
-QString lockPath(const QString& key) {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty()) {
-        return QDir(runtime).filePath(QStringLiteral("velarcana-%1.lock").arg(key));
+constexpr mode_t kUserOnly = 0700;
+
+// A folder of this user (not a link to one) in which nobody else may write, so that nobody else
+// can put a lock there first.
+bool isUsersOwnFolder(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::geteuid() && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The session's runtime folder as it is given: where it is missing or unusable, Qt would take
+// one in the shared temporary folder, where another user can take the name first.
+QString lockFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && isUsersOwnFolder(runtime)) {
+        return runtime;
     }
-    return QDir::temp().filePath(QStringLiteral("velarcana-%1-%2.lock").arg(getuid()).arg(key));
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return QDir(cache).filePath(QStringLiteral("Velarcana"));
+}
+
+// Makes the missing folders of the path, each one for the user alone.
+bool makeUserFolders(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists()) {
+        return info.isDir();
+    }
+    const QString parent = info.absolutePath();
+    if (parent != path && !makeUserFolders(parent)) {
+        return false;
+    }
+    return ::mkdir(QFile::encodeName(path).constData(), kUserOnly) == 0 || errno == EEXIST;
 }
 
 } // namespace
 
 // Keyed by the program folder and kept outside it, so that a read-only program folder still
-// refuses a second start.
+// refuses a second start, and another user may run the same program folder.
 InstanceLock::InstanceLock(const QString& programFolder) {
     const QString folder = QFileInfo(programFolder).absoluteFilePath();
     const QByteArray key =
         QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    m_lock = std::make_unique<QLockFile>(lockPath(QString::fromLatin1(key)));
+    m_path =
+        QDir(lockFolder()).filePath(QStringLiteral("velarcana-%1.lock").arg(QLatin1String(key)));
+    m_lock = std::make_unique<QLockFile>(m_path);
     m_lock->setStaleLockTime(0);
 }
 
-bool InstanceLock::acquire() {
-    return m_lock->tryLock(0);
+InstanceLock::Outcome InstanceLock::acquire() {
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!makeUserFolders(folder) || !isUsersOwnFolder(folder)) {
+        return Outcome::Unavailable;
+    }
+    if (m_lock->tryLock(0)) {
+        return Outcome::Taken;
+    }
+    // Only a lock file with a live holder; a file that cannot be made says nothing of one.
+    return m_lock->error() == QLockFile::LockFailedError ? Outcome::Running : Outcome::Unavailable;
 }
 
 } // namespace platform

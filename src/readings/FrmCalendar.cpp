@@ -76,6 +76,9 @@ FrmCalendar::FrmCalendar()
       MnuSal(MnuSalir), ui(std::make_unique<Ui::FrmCalendar>()) {
     ui->setupUi(this);
     setFixedSize(size());
+    // Only the days a date value holds can be read.
+    ui->Calendar1->setDateRange(runtime::toQDate(runtime::kMinDateValue),
+                                runtime::toQDate(runtime::kMaxDateValue));
     MnuAbout->setText(QStringLiteral("About"));
     MnuIr->setTitle(QStringLiteral("Ir a..."));
     MnuSal->setObjectName(QStringLiteral("MnuSal"));
@@ -272,7 +275,8 @@ void FrmCalendar::moonOfDate(runtime::DateValue chosen) {
 
 QString FrmCalendar::phaseText(runtime::DateValue d, runtime::Long halfAngle,
                                double illumination) const {
-    const QString name = moon::PhaseName(d);
+    // Named on the scale of the angle and the illumination, for every day the calendar offers.
+    const QString name = moon::PhaseNameByJD(d);
     if (halfAngle > kWaxingUpToHalfAngle) {
         const runtime::Single q =
             shell::FrmTimer::Porcentaje(runtime::roundHalfEven(100 - illumination * 100), 100);

@@ -235,3 +235,40 @@ TEST(PhaseName, IsEmptyForAnInvalidDate) {
     EXPECT_EQ(PhaseName(-115865.0), "");
     EXPECT_EQ(PhaseName(2958466.0), "");
 }
+
+TEST(PhaseNameByJD, AgreesWithPhaseNameWhereThatNamesTheDay) {
+    for (const int year : {1899, 1900, 2016}) {
+        for (DateValue day = runtime::makeDate(year, 1, 1); day < runtime::makeDate(year + 1, 1, 1);
+             day += 1) {
+            const DateValue noon = runtime::addDays(day, 0.5);
+            ASSERT_EQ(PhaseNameByJD(noon), PhaseName(noon)) << year << " " << day;
+        }
+    }
+}
+
+// Each name covers a quarter of the phase angle; days near a quarter instant are left out, where
+// the angle's mean month and the instants' true one part.
+TEST(PhaseNameByJD, NamesTheFirstAndLastDaysOfTheDateTypeByTheirAngle) {
+    const QString names[] = {"Waxing Crescent", "Waxing Gibbous", "Waning Gibbous",
+                             "Wanning Crescent"};
+    const std::pair<DateValue, DateValue> stretches[] = {
+        {runtime::makeDate(100, 1, 1), runtime::makeDate(100, 2, 15)},
+        {runtime::makeDate(1582, 10, 1), runtime::makeDate(1582, 10, 20)},
+        {runtime::makeDate(9999, 11, 15), runtime::makeDate(9999, 12, 31)},
+    };
+    int named = 0;
+    for (const auto& [first, last] : stretches) {
+        for (DateValue day = first; day <= last; day += 1) {
+            const DateValue noon = runtime::addDays(day, 0.5);
+            const double angle = std::fmod(PhaseAngle(noon), 360.0);
+            const double fromQuarter = std::fmod(angle, 90.0);
+            if (fromQuarter < 10.0 || fromQuarter > 80.0) {
+                continue;
+            }
+            EXPECT_EQ(PhaseNameByJD(noon), names[static_cast<int>(angle / 90.0)])
+                << runtime::toQDate(day).toString(Qt::ISODate).toStdString() << " at " << angle;
+            ++named;
+        }
+    }
+    EXPECT_GT(named, 60);
+}

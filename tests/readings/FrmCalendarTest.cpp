@@ -28,6 +28,10 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableView>
+#include <QToolButton>
 
 #include <cmath>
 #include <functional>
@@ -70,6 +74,69 @@ double illuminationAt(runtime::DateValue d) {
 
 long halfAngleAt(runtime::DateValue d) {
     return std::lround(std::nearbyint(moon::PhaseAngle(d) / 2.0));
+}
+
+// Types a year into the calendar as a user does: a click on the year opens its editor with the
+// focus, the keys go to the focused editor and Return closes it. False when the editor never has
+// the focus.
+bool typeYear(QCalendarWidget* calendar, const QString& year) {
+    auto* button = calendar->findChild<QToolButton*>("qt_calendar_yearbutton");
+    auto* editor = calendar->findChild<QSpinBox*>("qt_calendar_yearedit");
+    if (button == nullptr || editor == nullptr) {
+        return false;
+    }
+    calendar->window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(calendar->window())) {
+        return false;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+    if (QApplication::focusWidget() != editor) {
+        return false;
+    }
+    QTest::keyClicks(QApplication::focusWidget(), year);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    return true;
+}
+
+// Clicks the day of the month the calendar shows: the first cell of that number after the
+// month's first day.
+bool clickDay(QCalendarWidget* calendar, int day) {
+    auto* view = calendar->findChild<QTableView*>("qt_calendar_calendarview");
+    if (view == nullptr) {
+        return false;
+    }
+    const QAbstractItemModel* days = view->model();
+    bool inMonth = false;
+    for (int row = 0; row < days->rowCount(); ++row) {
+        for (int column = 0; column < days->columnCount(); ++column) {
+            const QModelIndex cell = days->index(row, column);
+            const int number = cell.data().toInt();
+            inMonth = inMonth || number == 1;
+            if (inMonth && number == day) {
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  view->visualRect(cell).center());
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void clickMonthArrow(QCalendarWidget* calendar, const char* arrow, int times) {
+    auto* button = calendar->findChild<QToolButton*>(QString::fromLatin1(arrow));
+    ASSERT_NE(button, nullptr) << arrow;
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+}
+
+// A phase text whose name agrees with its measure: waxing toward full, waning toward new.
+bool namedPhaseText(const QString& tip) {
+    static const QRegularExpression named(
+        QStringLiteral("^(Waxing (Crescent|Gibbous): \\d+\\.\\d\\d% of Full|"
+                       "(Waning Gibbous|Wanning Crescent): \\d+\\.\\d\\d% of New)$"));
+    return named.match(tip).hasMatch() ||
+           QStringList({"Full Moon", "New Moon", "First Quarter", "Last Quarter"}).contains(tip);
 }
 
 } // namespace
@@ -603,4 +670,51 @@ TEST_F(FrmCalendarTest, MinimizeHidesIntoTheTrayAndExitEndsTheProgramSilently) {
     EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(tray.iconCount(), 0);
     EXPECT_TRUE(sound.played.isEmpty());
+}
+
+// The calendar offers the days of the date type only: 1 January 100 to 31 December 9999.
+TEST_F(FrmCalendarTest, TypedYearsStayWithinTheDateType) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"99", "Friday , July 1 of 2016"},     {"0", "Friday , July 1 of 2016"},
+        {"-50", "Friday , July 1 of 2016"},    {"100", "Thursday , July 1 of 100"},
+        {"9999", "Thursday , July 1 of 9999"}, {"10000", "Tuesday , July 1 of 1000"},
+    };
+    for (const auto& [typed, text] : cases) {
+        FrmCalendar& w = open();
+        auto* calendar = control<QCalendarWidget>(w, "Calendar1");
+        ASSERT_TRUE(typeYear(calendar, typed)) << "the year editor never had the focus";
+        ASSERT_TRUE(clickDay(calendar, 1)) << typed;
+        EXPECT_EQ(dateText(w), QString(text)) << typed;
+        EXPECT_TRUE(namedPhaseText(control(w, "ImgLuna")->toolTip()))
+            << typed << ": " << control(w, "ImgLuna")->toolTip().toStdString();
+        reopen();
+    }
+}
+
+TEST_F(FrmCalendarTest, TheFirstAndLastDaysOfTheDateTypeReadWithTheirPhaseName) {
+    struct Case {
+        const char* year;
+        const char* arrow; // toward the end of the range
+        int day;
+        QDate date;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"100", "qt_calendar_prevmonth", 1, QDate(100, 1, 1), "Friday , January 1 of 100"},
+        {"9999", "qt_calendar_nextmonth", 31, QDate(9999, 12, 31), "Friday , December 31 of 9999"},
+    };
+    for (const Case& c : cases) {
+        FrmCalendar& w = open();
+        auto* calendar = control<QCalendarWidget>(w, "Calendar1");
+        ASSERT_TRUE(typeYear(calendar, c.year));
+        clickMonthArrow(calendar, c.arrow, 7); // from July, one month past the end
+        EXPECT_EQ(calendar->yearShown(), c.date.year()) << "the calendar stops at the range's end";
+        EXPECT_EQ(calendar->monthShown(), c.date.month());
+        ASSERT_TRUE(clickDay(calendar, c.day));
+        EXPECT_EQ(calendar->selectedDate().toString(Qt::ISODate), c.date.toString(Qt::ISODate));
+        EXPECT_EQ(dateText(w), QString(c.text));
+        const QString tip = control(w, "ImgLuna")->toolTip();
+        EXPECT_TRUE(namedPhaseText(tip)) << c.text << ": " << tip.toStdString();
+        reopen();
+    }
 }
