@@ -43,9 +43,9 @@ wait_for wm_running || { cat "$scratch/xfwm4.log" >&2; exit 1; }
 if [ ${#monitors[@]} -gt 0 ]; then
     # The first monitor takes the server's output, so the output's own monitor gives way.
     output=$(xrandr | awk '$2 == "connected" { print $1; exit }')
-    xrandr --setmonitor "*velarcana0" "${monitors[0]}" "$output"
+    xrandr --setmonitor "*velarcana0" "${monitors[0]}" "$output" >/dev/null
     for i in $(seq 1 $((${#monitors[@]} - 1))); do
-        xrandr --setmonitor "velarcana$i" "${monitors[$i]}" none
+        xrandr --setmonitor "velarcana$i" "${monitors[$i]}" none >/dev/null
     done
     wait_for monitor_count_is ${#monitors[@]}
 fi
