@@ -10,7 +10,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     liberfa-dev libgif-dev fp-utils
     fonts-dejavu-core fonts-liberation fonts-symbola
-    xvfb xauth trayer x11-utils xdotool imagemagick dbus-daemon
+    xvfb xauth trayer x11-utils x11-xserver-utils xfwm4 xdotool imagemagick dbus-daemon
+    libxcb1-dev
     xdg-utils xchm
 )
 

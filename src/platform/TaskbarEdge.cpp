@@ -1,5 +1,7 @@
 #include "platform/TaskbarEdge.h"
 
+#include "platform/X11WorkArea.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,7 +17,8 @@ public:
         if (!screen) {
             return std::nullopt;
         }
-        return ScreenGeometry{screen->geometry(), screen->availableGeometry()};
+        return ScreenGeometry{screen->geometry(),
+                              x11AvailableGeometry(*screen).value_or(screen->availableGeometry())};
     }
 };
 

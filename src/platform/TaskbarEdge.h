@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// A screen's full geometry and the part left to windows once panels are taken off.
+// A screen's full geometry and the part left to windows once panels are taken off (on X11 as the
+// window manager knows it, otherwise as Qt reports it).
 struct ScreenGeometry {
     QRect full;
     QRect available;

@@ -1,0 +1,177 @@
+#include "platform/X11WorkArea.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace platform {
+namespace {
+
+constexpr std::uint32_t kMaxClients = 4096;
+constexpr std::uint32_t kMaxDesktops = 64;
+
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <class T> using Reply = std::unique_ptr<T, FreeReply>;
+
+struct Atoms {
+    xcb_atom_t clientList, workArea, currentDesktop, strutPartial, strut;
+};
+
+Atoms internAtoms(xcb_connection_t* c) {
+    static const char* const kNames[] = {"_NET_CLIENT_LIST", "_NET_WORKAREA",
+                                         "_NET_CURRENT_DESKTOP", "_NET_WM_STRUT_PARTIAL",
+                                         "_NET_WM_STRUT"};
+    xcb_intern_atom_cookie_t cookies[std::size(kNames)];
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
+        cookies[i] =
+            xcb_intern_atom(c, 1, static_cast<std::uint16_t>(std::strlen(kNames[i])), kNames[i]);
+    }
+    xcb_atom_t atoms[std::size(kNames)];
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
+        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
+        atoms[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    return {atoms[0], atoms[1], atoms[2], atoms[3], atoms[4]};
+}
+
+xcb_get_property_cookie_t requestProperty(xcb_connection_t* c, xcb_window_t window,
+                                          xcb_atom_t property, xcb_atom_t type,
+                                          std::uint32_t longs) {
+    return xcb_get_property(c, 0, window, property, type, 0, longs);
+}
+
+// The 32-bit values of a property; none when it is missing, of another type, or its window has
+// gone meanwhile.
+std::vector<std::uint32_t> propertyValues(xcb_connection_t* c, xcb_get_property_cookie_t cookie,
+                                          xcb_atom_t type) {
+    xcb_generic_error_t* error = nullptr;
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, &error));
+    std::free(error);
+    if (!reply || reply->type != type || reply->format != 32) {
+        return {};
+    }
+    const auto* first = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    return {first, first + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+// The root window of the screen the display name asks for.
+std::optional<xcb_window_t> rootWindow(xcb_connection_t* c) {
+    char* host = nullptr;
+    int display = 0;
+    int screen = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen) != 0) {
+        std::free(host);
+    }
+    for (auto it = xcb_setup_roots_iterator(xcb_get_setup(c)); it.rem > 0;
+         xcb_screen_next(&it), --screen) {
+        if (screen == 0) {
+            return it.data->root;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<Strut> strutsOf(xcb_connection_t* c, const std::vector<std::uint32_t>& windows,
+                            const Atoms& atoms, QSize root) {
+    std::vector<std::pair<xcb_get_property_cookie_t, xcb_get_property_cookie_t>> cookies;
+    cookies.reserve(windows.size());
+    for (const xcb_window_t window : windows) {
+        cookies.emplace_back(requestProperty(c, window, atoms.strutPartial, XCB_ATOM_CARDINAL, 12),
+                             requestProperty(c, window, atoms.strut, XCB_ATOM_CARDINAL, 4));
+    }
+    std::vector<Strut> struts;
+    for (const auto& [partialCookie, wholeCookie] : cookies) {
+        const auto partial =
+            Strut::fromPartial(propertyValues(c, partialCookie, XCB_ATOM_CARDINAL));
+        const auto whole =
+            Strut::fromWholeEdges(propertyValues(c, wholeCookie, XCB_ATOM_CARDINAL), root);
+        if (partial || whole) {
+            struts.push_back(partial ? *partial : *whole);
+        }
+    }
+    return struts;
+}
+
+// The work area of the current desktop (the first one when the current one is not told).
+std::optional<QRect> workAreaOf(const std::vector<std::uint32_t>& areas,
+                                const std::vector<std::uint32_t>& current) {
+    std::size_t first = current.empty() ? 0 : 4 * std::size_t{current.front()};
+    if (first + 4 > areas.size()) {
+        first = 0;
+    }
+    if (areas.size() < first + 4) {
+        return std::nullopt;
+    }
+    const auto value = [&](std::size_t i) {
+        return static_cast<int>(std::min<std::uint32_t>(areas[first + i], 0xFFFF));
+    };
+    return QRect(value(0), value(1), value(2), value(3));
+}
+
+xcb_connection_t* qtConnection() {
+    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return nullptr;
+    }
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    return c && xcb_connection_has_error(c) == 0 ? c : nullptr;
+}
+
+} // namespace
+
+std::optional<DesktopPanels> readX11Panels() {
+    xcb_connection_t* c = qtConnection();
+    const auto root = c ? rootWindow(c) : std::nullopt;
+    if (!root) {
+        return std::nullopt;
+    }
+    const Atoms atoms = internAtoms(c);
+    const auto geometryCookie = xcb_get_geometry(c, *root);
+    const auto clients = requestProperty(c, *root, atoms.clientList, XCB_ATOM_WINDOW, kMaxClients);
+    const auto areas =
+        requestProperty(c, *root, atoms.workArea, XCB_ATOM_CARDINAL, 4 * kMaxDesktops);
+    const auto desktop = requestProperty(c, *root, atoms.currentDesktop, XCB_ATOM_CARDINAL, 1);
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, geometryCookie, nullptr));
+    const std::vector<std::uint32_t> windows = propertyValues(c, clients, XCB_ATOM_WINDOW);
+    const std::vector<std::uint32_t> areaValues = propertyValues(c, areas, XCB_ATOM_CARDINAL);
+    const std::vector<std::uint32_t> desktopValue = propertyValues(c, desktop, XCB_ATOM_CARDINAL);
+    if (!geometry) {
+        return std::nullopt;
+    }
+    DesktopPanels panels;
+    panels.root = QSize(geometry->width, geometry->height);
+    panels.struts = strutsOf(c, windows, atoms, panels.root);
+    panels.workArea = workAreaOf(areaValues, desktopValue);
+    return panels;
+}
+
+std::optional<QRect> x11AvailableGeometry(const QScreen& screen) {
+    const auto panels = readX11Panels();
+    if (!panels) {
+        return std::nullopt;
+    }
+    // Qt scales a screen's geometry about its top-left corner; X speaks in device pixels.
+    const qreal ratio = screen.devicePixelRatio();
+    const QRect logical = screen.geometry();
+    const QPointF origin = logical.topLeft();
+    const QRect device(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
+    const auto area = availableArea(*panels, device);
+    if (!area) {
+        return std::nullopt;
+    }
+    return QRectF(origin + (QPointF(area->topLeft()) - origin) / ratio,
+                  QSizeF(area->size()) / ratio)
+        .toRect();
+}
+
+} // namespace platform

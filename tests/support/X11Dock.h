@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QRect>
+
+#include <cstdint>
+
+struct xcb_connection_t;
+
+namespace testing_support {
+
+// A panel of our own on the X display (a client of its own): a dock window along one edge of a
+// monitor that reserves its room, listed by the window manager while the object lives.
+class X11Dock {
+public:
+    enum class Reserve { Partial, WholeEdgesOnly }; // _NET_WM_STRUT_PARTIAL, or only _NET_WM_STRUT
+
+    // `thickness` device pixels deep along `edge` (0 left, 1 top, 2 right, 3 bottom) of `monitor`
+    // (device pixels, root coordinates). Returns once the window manager lists it.
+    X11Dock(const QRect& monitor, int edge, int thickness, Reserve reserve = Reserve::Partial);
+    ~X11Dock();
+    X11Dock(const X11Dock&) = delete;
+    X11Dock& operator=(const X11Dock&) = delete;
+
+private:
+    bool listed() const;
+    void waitUntilListed(bool wanted) const;
+
+    xcb_connection_t* m_connection = nullptr;
+    std::uint32_t m_root = 0;
+    std::uint32_t m_window = 0;
+};
+
+} // namespace testing_support
