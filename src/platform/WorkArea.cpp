@@ -105,6 +105,19 @@ std::optional<Strut> Strut::fromWholeEdges(std::span<const std::uint32_t> v, QSi
     return s;
 }
 
+std::optional<QRect> currentWorkArea(std::span<const std::uint32_t> areas,
+                                     std::span<const std::uint32_t> currentDesktop) {
+    std::size_t first = currentDesktop.empty() ? 0 : 4 * std::size_t{currentDesktop.front()};
+    if (first + 4 > areas.size()) {
+        first = 0;
+    }
+    if (areas.size() < first + 4) {
+        return std::nullopt;
+    }
+    return QRect(coordinate(areas[first]), coordinate(areas[first + 1]),
+                 coordinate(areas[first + 2]), coordinate(areas[first + 3]));
+}
+
 std::optional<QRect> availableArea(const DesktopPanels& panels, const QRect& monitor) {
     if (!panels.struts.empty()) {
         QRect area = monitor;

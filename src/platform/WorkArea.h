@@ -32,6 +32,11 @@ struct DesktopPanels {
     std::optional<QRect> workArea; // of the current desktop, across all monitors
 };
 
+// The work area of the current desktop from the values of _NET_WORKAREA (four a desktop) and
+// _NET_CURRENT_DESKTOP; the first desktop's when the current one is not told.
+std::optional<QRect> currentWorkArea(std::span<const std::uint32_t> areas,
+                                     std::span<const std::uint32_t> currentDesktop);
+
 // The part of a monitor (root coordinates) left to windows: by the struts when any window reserves
 // room, otherwise the work area clipped to the monitor; nothing when neither tells or nothing is
 // left. A strut insets the monitor only where it meets the monitor and stops short of its far

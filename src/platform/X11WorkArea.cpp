@@ -6,7 +6,6 @@
 
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -26,7 +25,7 @@ struct Atoms {
     xcb_atom_t clientList, workArea, currentDesktop, strutPartial, strut;
 };
 
-Atoms internAtoms(xcb_connection_t* c) {
+Atoms askAtoms(xcb_connection_t* c) {
     static const char* const kNames[] = {"_NET_CLIENT_LIST", "_NET_WORKAREA",
                                          "_NET_CURRENT_DESKTOP", "_NET_WM_STRUT_PARTIAL",
                                          "_NET_WM_STRUT"};
@@ -41,6 +40,17 @@ Atoms internAtoms(xcb_connection_t* c) {
         atoms[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
     return {atoms[0], atoms[1], atoms[2], atoms[3], atoms[4]};
+}
+
+// Asked once per connection: the panels are read again on every hover move over the tray icon.
+const Atoms& atomsOf(xcb_connection_t* c) {
+    static xcb_connection_t* asked = nullptr;
+    static Atoms atoms{};
+    if (c != asked) {
+        atoms = askAtoms(c);
+        asked = c;
+    }
+    return atoms;
 }
 
 xcb_get_property_cookie_t requestProperty(xcb_connection_t* c, xcb_window_t window,
@@ -101,22 +111,6 @@ std::vector<Strut> strutsOf(xcb_connection_t* c, const std::vector<std::uint32_t
     return struts;
 }
 
-// The work area of the current desktop (the first one when the current one is not told).
-std::optional<QRect> workAreaOf(const std::vector<std::uint32_t>& areas,
-                                const std::vector<std::uint32_t>& current) {
-    std::size_t first = current.empty() ? 0 : 4 * std::size_t{current.front()};
-    if (first + 4 > areas.size()) {
-        first = 0;
-    }
-    if (areas.size() < first + 4) {
-        return std::nullopt;
-    }
-    const auto value = [&](std::size_t i) {
-        return static_cast<int>(std::min<std::uint32_t>(areas[first + i], 0xFFFF));
-    };
-    return QRect(value(0), value(1), value(2), value(3));
-}
-
 xcb_connection_t* qtConnection() {
     if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb")) {
         return nullptr;
@@ -134,7 +128,7 @@ std::optional<DesktopPanels> readX11Panels() {
     if (!root) {
         return std::nullopt;
     }
-    const Atoms atoms = internAtoms(c);
+    const Atoms& atoms = atomsOf(c);
     const auto geometryCookie = xcb_get_geometry(c, *root);
     const auto clients = requestProperty(c, *root, atoms.clientList, XCB_ATOM_WINDOW, kMaxClients);
     const auto areas =
@@ -151,7 +145,7 @@ std::optional<DesktopPanels> readX11Panels() {
     DesktopPanels panels;
     panels.root = QSize(geometry->width, geometry->height);
     panels.struts = strutsOf(c, windows, atoms, panels.root);
-    panels.workArea = workAreaOf(areaValues, desktopValue);
+    panels.workArea = currentWorkArea(areaValues, desktopValue);
     return panels;
 }
 

@@ -5,7 +5,7 @@
 #include "shell/ShellState.h"
 #include "shell/ctxSysTray.h"
 #include "shell/frmAbout.h"
-#include "support/tray/Deadline.h"
+#include "support/DesktopDeadline.h"
 #include "support/tray/ProgramInTray.h"
 #include "support/tray/StatusNotifierHost.h"
 

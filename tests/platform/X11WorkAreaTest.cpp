@@ -8,6 +8,7 @@
 #include "shell/FrmOptions.h"
 #include "shell/Notif.h"
 #include "shell/ShellState.h"
+#include "support/DesktopDeadline.h"
 #include "support/TempProgramFolder.h"
 #include "support/X11Dock.h"
 
@@ -157,7 +158,7 @@ TEST_F(X11Desktop, OnOneMonitorQtAgrees) {
     for (const int edge : {kLeft, kTop, kRight, kBottom}) {
         const X11Dock dock(primary, edge, kPanel);
         const QScreen* screen = QGuiApplication::primaryScreen();
-        const QDeadlineTimer deadline(10000);
+        const QDeadlineTimer deadline(testing_support::kDesktopDeadlineMs);
         while (screen->availableGeometry() != available() && !deadline.hasExpired()) {
             QTest::qWait(10);
         }

@@ -1,5 +1,7 @@
 #include "support/X11Dock.h"
 
+#include "support/DesktopDeadline.h"
+
 #include <QDeadlineTimer>
 #include <QSize>
 
@@ -15,8 +17,6 @@
 
 namespace testing_support {
 namespace {
-
-constexpr int kWaitMs = 10000;
 
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
@@ -118,11 +118,11 @@ bool X11Dock::listed() const {
 }
 
 void X11Dock::waitUntilListed(bool wanted) const {
-    const QDeadlineTimer deadline(kWaitMs);
+    const QDeadlineTimer deadline(kDesktopDeadlineMs);
     while (listed() != wanted) {
         if (deadline.hasExpired()) {
             ADD_FAILURE() << "the window manager did not " << (wanted ? "list" : "drop")
-                          << " the dock within " << kWaitMs << " ms";
+                          << " the dock within " << kDesktopDeadlineMs << " ms";
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -1,6 +1,6 @@
 #include "support/tray/StatusNotifierHost.h"
 
-#include "support/tray/Deadline.h"
+#include "support/DesktopDeadline.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/tray/Deadline.h"
+#include "support/DesktopDeadline.h"
 
 #include <QByteArray>
 #include <QPoint>
