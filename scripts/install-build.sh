@@ -11,7 +11,7 @@
 # Usage: scripts/install-build.sh [build-dir]   (build/ by default)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=user-install.sh
+# shellcheck source=scripts/user-install.sh
 source "$here/user-install.sh"
 build=${1:-$here/../build}
 if [ ! -f "$build/cmake_install.cmake" ]; then

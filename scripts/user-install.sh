@@ -1,5 +1,7 @@
+# shellcheck shell=bash
 # Where a user's install of Velarcana lies, and what its installer and uninstaller share.
-# Sourced by scripts/install-build.sh and scripts/uninstall.sh.
+# Sourced by scripts/install-build.sh and scripts/uninstall.sh, which use the names it sets.
+# shellcheck disable=SC2034
 
 # $XDG_DATA_HOME, or ~/.local/share where it is unset or not an absolute path.
 data_home=${XDG_DATA_HOME:-}
@@ -8,6 +10,10 @@ program_folder=$data_home/Velarcana
 entry=$data_home/applications/velarcana.desktop
 # The files the install put in place, one a line: what uninstalling takes out.
 manifest=$program_folder/install_manifest.txt
+# The entry that the program's "With Windows" writes ($XDG_CONFIG_HOME, or ~/.config).
+config_home=${XDG_CONFIG_HOME:-}
+[[ $config_home == /* ]] || config_home=$HOME/.config
+autostart_entry=$config_home/autostart/Velarcana.desktop
 
 # remove_installed: removes the installed files named on its input, one a line, and the folders
 # they leave empty up to the data folder. A path outside the data folder is left alone, whatever

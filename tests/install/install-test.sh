@@ -46,6 +46,14 @@ uninstall() {
         { cat "$work/uninstall.log"; fail "uninstall.sh $* failed"; }
 }
 
+autostart_entry() { echo "$XDG_CONFIG_HOME/autostart/Velarcana.desktop"; }
+
+# autostart <program>: the entry that "With Windows" writes for the program at that path.
+autostart() {
+    mkdir -p "$(dirname "$(autostart_entry)")"
+    printf '[Desktop Entry]\nType=Application\nName=Velarcana\nExec="%s"\n' "$1" >"$(autostart_entry)"
+}
+
 # value <key>: the key's value in the installed menu entry.
 value() { sed -n "s/^$1=//p" "$(entry)"; }
 
@@ -241,19 +249,24 @@ case_uninstall() {
     echo kept >"$work/outside.txt"
     printf '%s\n' "$work/outside.txt" "$data/../outside.txt" >>"$(folder)/install_manifest.txt"
     cp "$work/outside.txt" "$HOME/.local/outside.txt"
+    # "With Windows" of another copy of the program.
+    autostart "/opt/Velarcana/Velarcana"
     uninstall
     expect_user_files_kept
     expect_only_user_files_under "$data"
-    [ -f "$work/outside.txt" ] && [ -f "$HOME/.local/outside.txt" ] ||
+    { [ -f "$work/outside.txt" ] && [ -f "$HOME/.local/outside.txt" ]; } ||
         fail "uninstalling removed a file outside the data folder"
+    [ -f "$(autostart_entry)" ] || fail "the autostart entry of another copy was removed"
     if "$scripts/uninstall.sh" >"$work/uninstall.log" 2>&1; then
         fail "uninstalling what is not installed reported success"
     fi
     grep -q "not installed" "$work/uninstall.log" || fail "no message: $(cat "$work/uninstall.log")"
 
     install_build
+    autostart "$(folder)/Velarcana"
     uninstall --purge
     [ -z "$(find "$data" -mindepth 1)" ] || fail "left after --purge: $(find "$data" -mindepth 1)"
+    [ ! -e "$(autostart_entry)" ] || fail "the autostart entry of the removed program is left"
 }
 
 "case_$case_name"
