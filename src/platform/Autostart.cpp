@@ -44,6 +44,9 @@ bool writeAutostart(const QString& name, const QString& programPath) {
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=%1\n"
+                                         "Comment=Tarot readings, biorhythms, the moon's "
+                                         "phase and the zodiac sign from the tray\n"
+                                         "Icon=velarcana\n"
                                          "Exec=%2\n"
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")

@@ -58,16 +58,17 @@ TEST_P(Generator, WritesTheSameBytesEveryTime) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllGenerators, Generator,
-                         testing::Values(GeneratorCase{"cards", CARDGEN_EXECUTABLE, {}},
-                                         GeneratorCase{"sky", SKYGEN_EXECUTABLE, {}},
-                                         GeneratorCase{"sounds", SOUNDGEN_EXECUTABLE, {}},
-                                         GeneratorCase{"tune", TUNEGEN_EXECUTABLE, {}},
-                                         GeneratorCase{"windows", UIGEN_EXECUTABLE, {}},
-                                         GeneratorCase{"texts",
-                                                       TEXTGEN_EXECUTABLE,
-                                                       {VELARCANA_SOURCE_DIR "/assets", "textos",
-                                                        "mtextos", "sigtxt"}}),
-                         [](const testing::TestParamInfo<GeneratorCase>& param) {
-                             return std::string(param.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    AllGenerators, Generator,
+    testing::Values(GeneratorCase{"cards", CARDGEN_EXECUTABLE, {}},
+                    GeneratorCase{"sky", SKYGEN_EXECUTABLE, {}},
+                    GeneratorCase{"sounds", SOUNDGEN_EXECUTABLE, {}},
+                    GeneratorCase{"tune", TUNEGEN_EXECUTABLE, {}},
+                    GeneratorCase{"windows", UIGEN_EXECUTABLE, {}},
+                    GeneratorCase{"icons", ICONGEN_EXECUTABLE, {"velarcana", "16", "256"}},
+                    GeneratorCase{"texts",
+                                  TEXTGEN_EXECUTABLE,
+                                  {VELARCANA_SOURCE_DIR "/assets", "textos", "mtextos", "sigtxt"}}),
+    [](const testing::TestParamInfo<GeneratorCase>& param) {
+        return std::string(param.param.name);
+    });

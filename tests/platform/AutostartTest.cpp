@@ -45,6 +45,32 @@ TEST_F(Autostart, WritingCreatesTheEntryUnderTheConfigFolderAndErasingRemovesIt)
     EXPECT_TRUE(eraseAutostart("Velarcana")); // nothing left to erase
 }
 
+namespace {
+
+// The value of a key of a desktop entry's text, or a null string.
+QString entryValue(const QString& text, const QString& key) {
+    for (const QString& line : text.split(u'\n')) {
+        if (line.startsWith(key + u'=')) {
+            return line.mid(key.size() + 1);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(Autostart, TheEntryCarriesTheIconAndCommentOfTheMenuEntry) {
+    QFile menuEntry(VELARCANA_SOURCE_DIR "/tools/install/velarcana.desktop.in");
+    ASSERT_TRUE(menuEntry.open(QIODevice::ReadOnly));
+    const QString menu = QString::fromUtf8(menuEntry.readAll());
+    ASSERT_TRUE(writeAutostart("Velarcana", "/opt/Velarcana/Velarcana"));
+    const QString text = read();
+    for (const QString key : {"Icon", "Comment"}) {
+        EXPECT_FALSE(entryValue(menu, key).isEmpty()) << key.toStdString();
+        EXPECT_EQ(entryValue(text, key), entryValue(menu, key)) << key.toStdString();
+    }
+}
+
 TEST_F(Autostart, RelativeConfigFolderFallsBackToTheHomeFolder) {
     qputenv("XDG_CONFIG_HOME", "relative/config");
     EXPECT_EQ(autostartFile("Velarcana"),

@@ -2,6 +2,7 @@
 // backgrounds) as PNG files into a folder; the build compiles them into the resource library
 // velarcana_ui_resources, where the windows find them as ":/ui/<name>.png".
 #include "Canvas.h"
+#include "Emblem.h"
 #include "Fonts.h"
 #include "PictureFiles.h"
 
@@ -12,67 +13,22 @@
 
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <numbers>
 
 using tooldraw::Canvas;
+using tooldraw::Drawing;
+using tooldraw::emblem;
 using tooldraw::Face;
+using tooldraw::kGold;
+using tooldraw::kNavy;
 using tooldraw::mix;
 
 namespace {
 
-constexpr int kOversample = 4;
-const QColor kNavy(0x17, 0x1d, 0x3f);
-const QColor kGold(0xe0, 0xb8, 0x4c);
 const QColor kCream(0xf8, 0xf0, 0xdc);
 const QColor kRed(0xc0, 0x2a, 0x3a);
 const QColor kGreen(0x2e, 0xa0, 0x4a);
 const QColor kBlue(0x2a, 0x5c, 0xb0);
-
-using Drawing = std::function<void(Canvas&, QSizeF)>;
-
-QImage render(QSize size, const Drawing& draw) {
-    QImage big(size * kOversample, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    QPainter painter(&big);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(kOversample, kOversample);
-    Canvas canvas(painter, {QColor(0x20, 0x18, 0x10), 1.0, false});
-    draw(canvas, QSizeF(size));
-    painter.end();
-    return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
-}
-
-// The program's emblem: a card with a crescent moon and a star on a midnight ground.
-void emblem(Canvas& c, QSizeF s) {
-    const double w = s.width();
-    const QRectF card(w * 0.18, w * 0.06, w * 0.64, w * 0.88);
-    QPainterPath body;
-    body.addRoundedRect(card, w * 0.08, w * 0.08);
-    QLinearGradient night(card.topLeft(), card.bottomLeft());
-    night.setColorAt(0, QColor(0x2c, 0x3e, 0x86));
-    night.setColorAt(1, kNavy);
-    c.painter().setPen(QPen(kGold, w * 0.045));
-    c.painter().setBrush(night);
-    c.painter().drawPath(body);
-    const QPointF centre = card.center() + QPointF(0, -w * 0.04);
-    QPainterPath moon;
-    moon.addEllipse(centre, w * 0.2, w * 0.2);
-    QPainterPath bite;
-    bite.addEllipse(centre + QPointF(w * 0.09, -w * 0.05), w * 0.17, w * 0.17);
-    c.wash(moon.subtracted(bite), kGold);
-    const QPointF starAt = centre + QPointF(w * 0.09, w * 0.02);
-    c.painter().setPen(Qt::NoPen);
-    c.painter().setBrush(QColor(0xff, 0xf2, 0xc4));
-    QPolygonF star;
-    for (int i = 0; i < 8; ++i) {
-        const double r = (i % 2 == 0) ? w * 0.085 : w * 0.028;
-        const double a = -std::numbers::pi / 2 + i * std::numbers::pi / 4;
-        star << starAt + QPointF(std::cos(a) * r, std::sin(a) * r);
-    }
-    c.painter().drawPolygon(star);
-}
 
 void button(Canvas& c, QSizeF s, const QColor& face) {
     QRadialGradient shine(QPointF(s.width() * 0.35, s.height() * 0.3), s.width() * 0.7);
@@ -284,7 +240,7 @@ int main(int argc, char** argv) {
     };
     for (const Picture& picture : pictures) {
         const QString file = out.filePath(QString::fromUtf8(picture.name) + ".png");
-        if (!tooldraw::writePng(render(picture.size, picture.draw), file)) {
+        if (!tooldraw::writePng(tooldraw::renderPicture(picture.size, picture.draw), file)) {
             return 1;
         }
     }
