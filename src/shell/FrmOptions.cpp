@@ -11,6 +11,9 @@
 #include "shell/TaskBarPosition.h"
 #include "ui_FrmOptions.h"
 
+#include <QFileInfo>
+#include <QSignalBlocker>
+
 #include <array>
 
 namespace shell {
@@ -149,8 +152,8 @@ void FrmOptions::LeerIni() {
 }
 
 #define VELARCANA_OPTION_WRITER(name, key)                                                         \
-    void FrmOptions::name(const QString& value) {                                                  \
-        writeOption(QStringLiteral(key), value);                                                   \
+    bool FrmOptions::name(const QString& value) {                                                  \
+        return writeOption(QStringLiteral(key), value);                                            \
     }
 
 VELARCANA_OPTION_WRITER(GuardarIni, "Tirada")
@@ -169,12 +172,12 @@ VELARCANA_OPTION_WRITER(GuardarMinimizar, "Minimizar")
 
 #undef VELARCANA_OPTION_WRITER
 
-void FrmOptions::WriteIniWin() {
-    platform::writeAutostart(kRunValueName, runtime::programPath(kProgramName));
+bool FrmOptions::WriteIniWin() {
+    return platform::writeAutostart(kRunValueName, runtime::programPath(kProgramName));
 }
 
-void FrmOptions::EraseIniWin() {
-    platform::eraseAutostart(kRunValueName);
+bool FrmOptions::EraseIniWin() {
+    return platform::eraseAutostart(kRunValueName);
 }
 
 void FrmOptions::Combolist_Click() {
@@ -191,10 +194,22 @@ void FrmOptions::ComboBio_Click() {
     }
 }
 
+// The box, the setting and the entry say the same: the entry follows only a stored setting, and
+// a setting whose entry could not follow is put back to say whether an entry is there. Like
+// every failed write of this window, it is silent; the box shows what was stored.
 void FrmOptions::CheckWin_Click() {
     const bool on = ui->CheckWin->isChecked();
-    GuardarIniWin(checkedText(on, "True", "False"));
-    on ? WriteIniWin() : EraseIniWin();
+    if (GuardarIniWin(checkedText(on, "True", "False")) && !(on ? WriteIniWin() : EraseIniWin())) {
+        const bool entry = QFileInfo::exists(platform::autostartFile(kRunValueName));
+        GuardarIniWin(checkedText(entry, "True", "False"));
+    }
+    showStoredIniWin();
+}
+
+void FrmOptions::showStoredIniWin() {
+    const QSignalBlocker quiet(ui->CheckWin);
+    ui->CheckWin->setChecked(readKey(QStringLiteral("Iniciar con Windows")) ==
+                             QStringLiteral("True"));
 }
 
 void FrmOptions::CheckMini_Click() {

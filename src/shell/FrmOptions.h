@@ -29,23 +29,23 @@ public:
     // Sets every control from the settings file.
     void LeerIni();
 
-    // One writer per key of section "opciones".
-    void GuardarIni(const QString& value);            // "Tirada"
-    void GuardarCombolist(const QString& value);      // "Módulo Inicial"
-    void GuardarCombobio(const QString& value);       // "Nivel Alertas"
-    void GuardarIniWin(const QString& value);         // "Iniciar con Windows"
-    void GuardarIniMini(const QString& value);        // "Iniciar Minimizado"
-    void GuardarTooltips(const QString& value);       // "Desactivar Tooltips"
-    void GuardarEstiloTooltips(const QString& value); // "Estilo Tooltips"
-    void GuardarNoSoundtips(const QString& value);    // "Modo Silencioso"
-    void GuardarMutecod(const QString& value);        // "Mute cod"
-    void GuardarBgSound(const QString& value);        // "Background Sound"
-    void GuardarHemisferio(const QString& value);     // "Hemisferio"
-    void GuardarTipocarta(const QString& value);      // "tipocartas"
-    void GuardarMinimizar(const QString& value);      // "Minimizar"
-    // The autostart entry "Velarcana" that starts the program at log-in.
-    void WriteIniWin();
-    void EraseIniWin();
+    // One writer per key of section "opciones"; true when the value was stored.
+    bool GuardarIni(const QString& value);            // "Tirada"
+    bool GuardarCombolist(const QString& value);      // "Módulo Inicial"
+    bool GuardarCombobio(const QString& value);       // "Nivel Alertas"
+    bool GuardarIniWin(const QString& value);         // "Iniciar con Windows"
+    bool GuardarIniMini(const QString& value);        // "Iniciar Minimizado"
+    bool GuardarTooltips(const QString& value);       // "Desactivar Tooltips"
+    bool GuardarEstiloTooltips(const QString& value); // "Estilo Tooltips"
+    bool GuardarNoSoundtips(const QString& value);    // "Modo Silencioso"
+    bool GuardarMutecod(const QString& value);        // "Mute cod"
+    bool GuardarBgSound(const QString& value);        // "Background Sound"
+    bool GuardarHemisferio(const QString& value);     // "Hemisferio"
+    bool GuardarTipocarta(const QString& value);      // "tipocartas"
+    bool GuardarMinimizar(const QString& value);      // "Minimizar"
+    // The autostart entry "Velarcana" that starts the program at log-in; true when done.
+    bool WriteIniWin();
+    bool EraseIniWin();
 
     void Combolist_Click();
     void ComboBio_Click();
@@ -74,6 +74,7 @@ protected:
 private:
     void styleControls();
     void connectHandlers();
+    void showStoredIniWin();
 
     std::unique_ptr<Ui::FrmOptions> ui;
 };

@@ -14,11 +14,15 @@
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTray.h"
+#include "support/FileSizeLimit.h"
 #include "support/FullDisk.h"
+#include "support/PipeReader.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QImageReader>
 #include <QPushButton>
@@ -26,6 +30,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 using biorhythms::frmBio;
 
@@ -79,6 +86,33 @@ protected:
         shell::Notif::setSlideDuration(shell::Notif::kDefaultSlideMs);
     }
     frmBio& bio() { return *static_cast<frmBio*>(forms::Forms::instance().load(frmBio::kName)); }
+    void clickSnap(frmBio& window) {
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("CmdSnap")),
+                          Qt::LeftButton);
+    }
+    QStringList names() const {
+        QStringList found =
+            QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                           QDir::Unsorted);
+        found.sort();
+        return found;
+    }
+    static QStringList withSnapshot(QStringList names) {
+        names.append(QStringLiteral("mysnap.jpg"));
+        names.sort();
+        return names;
+    }
+    void expectSavedAndOpened(const testing_support::DrawnBoxes& drawn) {
+        ASSERT_EQ(drawn.shown.size(), 1U);
+        EXPECT_EQ(drawn.shown[0].text,
+                  "The picture has been saved in the application folder as mysnap.jpg");
+        EXPECT_EQ(drawn.shown[0].icon, QMessageBox::Information);
+        EXPECT_TRUE(drawn.shown[0].drawn);
+        EXPECT_EQ(QImageReader(folder.file("mysnap.jpg")).format(), "jpeg");
+        ASSERT_EQ(desktop.opened.size(), 1);
+        EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(folder.file("mysnap.jpg")));
+    }
 
     testing_support::TempProgramFolder folder;
     testing_support::FakeTray tray;
@@ -92,13 +126,15 @@ protected:
 } // namespace
 
 TEST_F(SnapshotTest, SnapshotOfTheBiorhythmsWindowIsSavedAsJpegAndOpened) {
-    bio().CmdSnap_Click();
+    frmBio& window = bio();
+    const QStringList before = names();
+    window.CmdSnap_Click();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].prompt,
               "The picture has been saved in the application folder as mysnap.jpg");
     EXPECT_EQ(boxes[0].style, runtime::vbInformation);
     EXPECT_TRUE(jpegAtMessage) << "the message tells what was written";
-    EXPECT_FALSE(folder.exists("mysnap.bmp"));
+    EXPECT_EQ(names(), withSnapshot(before)) << "only the snapshot is left";
     QImageReader reader(folder.file("mysnap.jpg"));
     EXPECT_EQ(reader.format(), "jpeg");
     const QImage snap = reader.read();
@@ -106,6 +142,97 @@ TEST_F(SnapshotTest, SnapshotOfTheBiorhythmsWindowIsSavedAsJpegAndOpened) {
     ASSERT_EQ(desktop.opened.size(), 1);
     EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(folder.file("mysnap.jpg")));
     EXPECT_FALSE(forms::Forms::instance().isLoaded(biorhythms::FormSnap::kName));
+}
+
+// The passing bitmap is a file of the snapshot's own: whatever the user has at its name is not
+// written through, not waited on and not removed, and the snapshot is saved and opened as usual.
+TEST_F(SnapshotTest, WhatStandsAtTheBitmapsNameIsLeftAsItWas) {
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("holiday.bmp");
+    const QString bitmap = folder.file("mysnap.bmp");
+    std::unique_ptr<testing_support::PipeReader> pipe;
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::function<void()> check;
+    };
+    const Case cases[] = {
+        {"a link to a file",
+         [&] {
+             QFile file(target);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("BM the user's") == 13);
+             file.close();
+             ASSERT_TRUE(QFile::link(target, bitmap));
+         },
+         [&] {
+             EXPECT_EQ(QFileInfo(bitmap).symLinkTarget(), target);
+             QFile file(target);
+             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+             EXPECT_EQ(file.readAll(), "BM the user's");
+         }},
+        {"a link to nothing", [&] { ASSERT_TRUE(QFile::link(target, bitmap)); },
+         [&] {
+             EXPECT_TRUE(QFileInfo(bitmap).isSymLink());
+             EXPECT_FALSE(QFileInfo::exists(target));
+         }},
+        {"a named pipe",
+         [&] {
+             pipe = std::make_unique<testing_support::PipeReader>(bitmap);
+             ASSERT_TRUE(pipe->holds());
+         },
+         [&] {
+             EXPECT_EQ(pipe->finish(), 0) << "bytes written into the pipe";
+             EXPECT_EQ(QFileInfo(bitmap).isFile(), false);
+         }},
+        {"a folder",
+         [&] {
+             ASSERT_TRUE(QDir(folder.path()).mkdir("mysnap.bmp"));
+             folder.write("mysnap.bmp/notes.txt", "kept");
+         },
+         [&] { EXPECT_EQ(folder.read("mysnap.bmp/notes.txt"), "kept"); }},
+    };
+    frmBio& window = bio();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        const QStringList before = names();
+        desktop.opened.clear();
+        {
+            testing_support::DrawnBoxes drawn;
+            clickSnap(window);
+            expectSavedAndOpened(drawn);
+        }
+        c.check();
+        EXPECT_EQ(names(), withSnapshot(before));
+        pipe.reset();
+        QFile::remove(bitmap);
+        QFile::remove(target);
+        QDir(bitmap).removeRecursively();
+        QFile::remove(folder.file("mysnap.jpg"));
+    }
+}
+
+// A bitmap whose last byte does not reach the disk is an error of its own: the JPEG, which fits,
+// is saved and said so, but not opened, and no part of the bitmap is left behind.
+TEST_F(SnapshotTest, ABitmapThatDoesNotFitKeepsTheViewerShutAndLeavesNothing) {
+    frmBio& window = bio();
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(window.grab().toImage().save(&buffer, "BMP"));
+    const QStringList before = names();
+    {
+        testing_support::FileSizeLimit limit(bitmap.size() - 1);
+        ASSERT_TRUE(limit.holds());
+        testing_support::DrawnBoxes drawn;
+        clickSnap(window);
+        ASSERT_EQ(drawn.shown.size(), 1U);
+        EXPECT_EQ(drawn.shown[0].text,
+                  "The picture has been saved in the application folder as mysnap.jpg");
+    }
+    EXPECT_EQ(QImageReader(folder.file("mysnap.jpg")).format(), "jpeg");
+    EXPECT_EQ(names(), withSnapshot(before));
+    EXPECT_TRUE(desktop.opened.isEmpty());
 }
 
 TEST_F(SnapshotTest, InAReadOnlyProgramFolderItSaysTheSnapshotWasNotSaved) {

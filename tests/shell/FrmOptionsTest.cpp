@@ -6,8 +6,10 @@
 #include "runtime/MessageBox.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
+#include "support/DrawnBoxes.h"
 #include "support/FakeScreen.h"
 #include "support/FullDisk.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 
 #include <QCheckBox>
@@ -22,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 using namespace shell;
 using forms::Forms;
@@ -318,3 +321,143 @@ TEST_P(FrmOptionsOnAFullDisk, OpeningAndChangingLeaveTheSettingsAndTheAutostartE
 
 INSTANTIATE_TEST_SUITE_P(Kinds, FrmOptionsOnAFullDisk, testing_support::kFullDisks,
                          testing_support::fullDiskName);
+
+namespace {
+
+// What takes away the room or the right to write, and where.
+enum class Refusal {
+    ProgramFolderFull,
+    ConfigFolderFull,
+    NoFileMayGrow,
+    ProgramFolderReadOnly,
+    AutostartFolderReadOnly
+};
+
+struct WithWindowsCase {
+    const char* name;
+    Refusal refusal;
+    bool turnOn;
+    const char* stored; // "Iniciar con Windows" after the click; the entry is there for "True"
+};
+
+const WithWindowsCase kWithWindowsCases[] = {
+    {"OnProgramFolderFull", Refusal::ProgramFolderFull, true, "False"},
+    {"OffProgramFolderFull", Refusal::ProgramFolderFull, false, "True"},
+    {"OnConfigFolderFull", Refusal::ConfigFolderFull, true, "False"},
+    {"OffConfigFolderFull", Refusal::ConfigFolderFull, false, "False"},
+    {"OnNoFileMayGrow", Refusal::NoFileMayGrow, true, "False"},
+    {"OffNoFileMayGrow", Refusal::NoFileMayGrow, false, "True"},
+    {"OnProgramFolderReadOnly", Refusal::ProgramFolderReadOnly, true, "False"},
+    {"OffProgramFolderReadOnly", Refusal::ProgramFolderReadOnly, false, "True"},
+    {"OnAutostartFolderReadOnly", Refusal::AutostartFolderReadOnly, true, "False"},
+    {"OffAutostartFolderReadOnly", Refusal::AutostartFolderReadOnly, false, "True"},
+};
+
+void PrintTo(const WithWindowsCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// Holds one refusal while it lives; `holds()` tells whether writing really fails now.
+struct Refused {
+    Refused(Refusal refusal, const QString& programFolder, const QString& configFolder) {
+        using testing_support::FullDisk;
+        switch (refusal) {
+        case Refusal::ProgramFolderFull:
+            full = std::make_unique<FullDisk>(FullDisk::SmallTmpfs, programFolder);
+            break;
+        case Refusal::ConfigFolderFull:
+            full = std::make_unique<FullDisk>(FullDisk::SmallTmpfs, configFolder);
+            break;
+        case Refusal::NoFileMayGrow:
+            full = std::make_unique<FullDisk>(FullDisk::FileSizeLimit, programFolder);
+            break;
+        case Refusal::ProgramFolderReadOnly:
+            readOnly = std::make_unique<testing_support::ReadOnlyFolder>(
+                programFolder, QStringList{"opciones.ini"});
+            break;
+        case Refusal::AutostartFolderReadOnly:
+            readOnly =
+                std::make_unique<testing_support::ReadOnlyFolder>(configFolder + "/autostart");
+            break;
+        }
+    }
+    bool holds() const { return full ? full->holds() : readOnly->holds(); }
+    QString why() const { return full ? full->why() : QStringLiteral("no read-only folder"); }
+
+    std::unique_ptr<testing_support::FullDisk> full;
+    std::unique_ptr<testing_support::ReadOnlyFolder> readOnly;
+};
+
+} // namespace
+
+class WithWindowsWhenAWriteFails : public FrmOptionsTest,
+                                   public testing::WithParamInterface<WithWindowsCase> {
+protected:
+    QByteArray entryBytes() const {
+        QFile file(config.filePath("autostart/Velarcana.desktop"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+// Whichever write fails, the box, the setting and the entry say the same after the click, and
+// the failure is as silent as every other failed write of the window.
+TEST_P(WithWindowsWhenAWriteFails, TheBoxTheSettingAndTheEntryAgree) {
+    const WithWindowsCase& c = GetParam();
+    settings(c.turnOn ? "Iniciar con Windows=False\r\n" : "Iniciar con Windows=True\r\n");
+    QDir().mkpath(config.filePath("autostart"));
+    FrmOptions& w = open();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto* box = control<QCheckBox>(w, "CheckWin");
+    ASSERT_EQ(box->isChecked(), !c.turnOn);
+    ASSERT_EQ(autostartExists(), !c.turnOn);
+    const QByteArray entry = entryBytes();
+    {
+        Refused refused(c.refusal, folder.path(), config.path());
+        if (!refused.holds()) {
+            GTEST_SKIP() << refused.why().toStdString();
+        }
+        testing_support::DrawnBoxes drawn;
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        EXPECT_TRUE(drawn.shown.empty());
+        // A full disk is a file system mounted over the folder: what it holds is seen only now.
+        const bool on = QString::fromLatin1(c.stored) == "True";
+        EXPECT_EQ(key("Iniciar con Windows"), c.stored);
+        EXPECT_EQ(box->isChecked(), on);
+        EXPECT_EQ(autostartExists(), on);
+        if (on) {
+            EXPECT_EQ(entryBytes(), entry);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, WithWindowsWhenAWriteFails, testing::ValuesIn(kWithWindowsCases),
+                         [](const testing::TestParamInfo<WithWindowsCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+// Opening the window writes the entry again; an entry that cannot be rewritten is still there and
+// still starts the program, so the setting and the box stay on.
+TEST_F(FrmOptionsTest, OpeningWhereTheEntryCannotBeRewrittenKeepsWithWindowsOn) {
+    const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Velarcana\nExec=/old\n";
+    for (const Refusal refusal : {Refusal::ConfigFolderFull, Refusal::AutostartFolderReadOnly}) {
+        SCOPED_TRACE(int(refusal));
+        settings("Iniciar con Windows=True\r\n");
+        QDir().mkpath(config.filePath("autostart"));
+        QFile file(config.filePath("autostart/Velarcana.desktop"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(entry) == entry.size());
+        file.close();
+        Refused refused(refusal, folder.path(), config.path());
+        if (!refused.holds()) {
+            GTEST_SKIP() << refused.why().toStdString();
+        }
+        FrmOptions& w = open();
+        EXPECT_TRUE(control<QCheckBox>(w, "CheckWin")->isChecked());
+        EXPECT_EQ(key("Iniciar con Windows"), "True");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), entry);
+        file.close();
+        w.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
