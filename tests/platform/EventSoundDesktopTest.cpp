@@ -122,13 +122,17 @@ TEST(DesktopEventSounds, TheDesktopsSwitchAndThemeAreFollowed) {
         QByteArray played; // empty: any sound
     } cases[] = {
         {"no manager", "", {}, CA_SUCCESS, {}},
-        {"event sounds off", "Net/EnableEventSounds 0\n",
-         {{"Net/EnableEventSounds", std::int32_t{0}}}, CA_ERROR_DISABLED, {}},
+        {"event sounds off",
+         "Net/EnableEventSounds 0\n",
+         {{"Net/EnableEventSounds", std::int32_t{0}}},
+         CA_ERROR_DISABLED,
+         {}},
         {"event sounds on, a theme of the desktop's own",
          "Net/EnableEventSounds 1\nNet/SoundThemeName \"velarcana-test\"\n",
          {{"Net/EnableEventSounds", std::int32_t{1}},
           {"Net/SoundThemeName", QByteArray("velarcana-test")}},
-         CA_SUCCESS, ownSound},
+         CA_SUCCESS,
+         ownSound},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
