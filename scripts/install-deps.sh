@@ -6,11 +6,12 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang libclang-rt-14-dev
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-    libsdl2-mixer-dev fluidsynth fluid-soundfont-gm
+    libsdl2-mixer-dev fluidsynth fluid-soundfont-gm libcanberra-dev sound-theme-freedesktop
     libgtest-dev libgmock-dev libbenchmark-dev
     liberfa-dev libgif-dev fp-utils
     fonts-dejavu-core fonts-liberation fonts-symbola
     xvfb xauth trayer x11-utils x11-xserver-utils xfwm4 xdotool imagemagick dbus-daemon
+    xsettingsd
     libxcb1-dev
     xdg-utils xchm
     desktop-file-utils hicolor-icon-theme gtk-update-icon-cache libglib2.0-bin libxml2-utils

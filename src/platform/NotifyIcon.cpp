@@ -1,5 +1,6 @@
 #include "platform/NotifyIcon.h"
 
+#include "platform/EventSound.h"
 #include "platform/Pointer.h"
 
 #include <QApplication>
@@ -23,11 +24,11 @@ namespace platform {
 namespace {
 
 constexpr int kHoverPollMs = 100;         // the hover tick of the tray control
-constexpr int kBalloonMs = 10000;         // the shell's usual balloon time
 constexpr std::uint32_t kIconMask = 0x0F; // the icon part of a balloon's flags
 constexpr int kDBusTimeoutMs = 1000;
 // Qt's own window for a tray icon on an XEmbed tray.
 const QString kIconWindowName = QStringLiteral("QSystemTrayIconSys");
+const QString kBalloonSound = QStringLiteral("dialog-information");
 
 // The shell's texts end lines with CR LF; Qt's widgets want LF.
 QString shownText(const QString& text) {
@@ -102,13 +103,7 @@ public:
             m_icon->setToolTip(fieldText(data.szTip));
         }
         if (data.uFlags & NIF_INFO) {
-            // An empty text and title take the balloon away. NIIF_NOSOUND needs nothing: Qt's
-            // balloons make no sound.
-            const QSystemTrayIcon::MessageIcon icon = (data.dwInfoFlags & kIconMask) == NIIF_INFO
-                                                          ? QSystemTrayIcon::Information
-                                                          : QSystemTrayIcon::NoIcon;
-            m_icon->showMessage(shownText(fieldText(data.szInfoTitle)),
-                                shownText(fieldText(data.szInfo)), icon, kBalloonMs);
+            showBalloon(data);
         }
     }
 
@@ -146,6 +141,20 @@ protected:
     }
 
 private:
+    // An empty text and title take the balloon away. A balloon that comes sounds as the shell
+    // sounds it, unless NIIF_NOSOUND asks for silence: Qt's own balloons make no sound.
+    void showBalloon(const NotifyIconData& data) {
+        const QString title = fieldText(data.szInfoTitle);
+        const QString text = fieldText(data.szInfo);
+        const QSystemTrayIcon::MessageIcon icon = (data.dwInfoFlags & kIconMask) == NIIF_INFO
+                                                      ? QSystemTrayIcon::Information
+                                                      : QSystemTrayIcon::NoIcon;
+        m_icon->showMessage(shownText(title), shownText(text), icon, kBalloonTimeoutMs);
+        if (!(title.isEmpty() && text.isEmpty()) && !(data.dwInfoFlags & NIIF_NOSOUND)) {
+            playEventSound(kBalloonSound);
+        }
+    }
+
     // Until Qt shows a window for the icon, every showing is looked at; a poll stands in where
     // the icon has a position but no window of ours.
     void findWindow() {

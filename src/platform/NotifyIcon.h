@@ -21,6 +21,8 @@ public:
     virtual ~NotifyArea() = default;
     // NIM_ADD, NIM_MODIFY or NIM_DELETE of the icon (hWnd, uID) with the fields uFlags names;
     // a balloon shows when NIF_INFO comes with a text or title and goes when both are empty.
+    // A balloon that shows sounds the desktop's "dialog-information" unless dwInfoFlags has
+    // NIIF_NOSOUND.
     virtual bool notifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
     // Whether a tray host exists right now.
     virtual bool isAvailable() const = 0;
@@ -35,6 +37,10 @@ public:
     virtual void setIconMenu(const NotifyIconData& data, QMenu* menu) = 0;
     virtual void setIconToolTip(const NotifyIconData& data, const QString& text) = 0;
 };
+
+// How long a balloon stays up by itself: the shell's usual balloon time. The tray control takes
+// it away sooner, as soon as the pointer leaves the icon.
+constexpr int kBalloonTimeoutMs = 10000;
 
 NotifyArea& notifyArea();
 // Installs another notification area (not owned); nullptr puts the real one back.

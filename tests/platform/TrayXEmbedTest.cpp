@@ -1,18 +1,24 @@
 // The tray layer on a real XEmbed tray (trayer on a private X server), under the program's own
-// windows: the icon docks, the real pointer over any pixel of it reaches the hover code, a right
-// click opens the window's tray menu and nothing else, a left click brings the window back, and
-// after the tray has been killed and started again the icon is back and hovering works again.
+// windows: the icon docks, the real pointer over any pixel of it reaches the hover code, resting
+// there shows the balloon with its title over the date and the four lines, sounded unless the
+// silent mode is on, and leaving takes it away at once; a right click opens the window's tray
+// menu and nothing else, a left click brings the window back, and after the tray has been killed
+// and started again the icon is back and hovering works again.
 #include "platform/NotifyIcon.h"
 #include "shell/ctxSysTray.h"
+#include "support/CardTitles.h"
 #include "support/tray/ProgramInTray.h"
 #include "support/tray/XEmbedTray.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace testing_support;
 
@@ -20,6 +26,15 @@ namespace {
 
 // Off the tray and every window of the program.
 const QPoint kAway(640, 500);
+
+// How long the balloon may stay once the pointer has left: the hover tick sees it leave within a
+// tenth of a second. A balloon that the code forgets is taken away only by Qt, after the time
+// the code hands it, which must be well past every wait here.
+constexpr int kBalloonGoesMs = 2500;
+// One visit rests this long to see that Qt keeps the balloon up at least so long; every other
+// balloon must be gone within it.
+constexpr int kBalloonRestMs = 2 * kBalloonGoesMs;
+static_assert(kBalloonRestMs + kBalloonGoesMs <= platform::kBalloonTimeoutMs);
 
 // Qt's balloon for the tray icon, when one is up.
 QWidget* balloon() {
@@ -32,12 +47,37 @@ QWidget* balloon() {
     return nullptr;
 }
 
-QString balloonText(QWidget* tip) {
-    QStringList texts;
+// The texts of the balloon from its top down: its title, then its text.
+QStringList balloonTexts(QWidget* tip) {
+    QList<const QLabel*> labels;
     for (const QLabel* label : tip->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            labels << label;
+        }
+    }
+    std::sort(labels.begin(), labels.end(), [](const QLabel* a, const QLabel* b) {
+        return a->mapToGlobal(QPoint()).y() < b->mapToGlobal(QPoint()).y();
+    });
+    QStringList texts;
+    for (const QLabel* label : labels) {
         texts << label->text();
     }
-    return texts.join(QLatin1Char('\n'));
+    return texts;
+}
+
+// What the balloon shows on 20 March 2024 (a Wednesday, Mercury's day): its title, then the date
+// line and the four lines, each in its place.
+void expectTheTip(const QStringList& texts) {
+    const shell::ShellState& s = shell::shellState();
+    ASSERT_EQ(texts.size(), 2) << texts.join(" | ").toStdString();
+    EXPECT_EQ(texts.at(0), shell::ctxSysTray::kPlainTip);
+    const QStringList lines = texts.at(1).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines, (QStringList{"3/20/2024 (Mercury)", s.lineaCartaDia, s.lineaSigno, s.lineaBio,
+                                  s.lineaLuna}));
+    EXPECT_EQ(s.lineaCartaDia, QString("Card of Day: ") + kCardTitles[13 - 1]); // 3+2+0+2+0+2+4
+    EXPECT_TRUE(s.lineaSigno.startsWith("Zodiac Sign: "));
+    EXPECT_TRUE(s.lineaBio.startsWith("Biorhythms (avg.): "));
+    EXPECT_TRUE(s.lineaLuna.startsWith("Moon Phase"));
 }
 
 int visibleMenus() {
@@ -82,9 +122,10 @@ protected:
                QTest::qWaitFor([&] { return moves > before; }, kDesktopDeadlineMs);
     }
 
-    // Resting on the icon at a point shows the balloon with the tooltip lines, taken away when
-    // the pointer leaves.
-    void expectBalloonWhileResting(QPoint point) {
+    // Resting on the icon at a point shows the balloon with the tooltip lines; it stays while the
+    // pointer rests there `restMs` more.
+    void expectBalloonWhileResting(QPoint point, int restMs = 0) {
+        restedMs = restMs;
         ASSERT_TRUE(hoverReaches(point)) << point.x() << "," << point.y();
         const shell::ctxSysTray& control = *window->ctxSysTray1;
         EXPECT_EQ(control.iconLeft, iconRect.left());
@@ -93,11 +134,22 @@ protected:
         EXPECT_EQ(control.trayBottom, iconRect.top() + iconRect.height());
         ASSERT_TRUE(QTest::qWaitFor([] { return balloon() != nullptr; }, kDesktopDeadlineMs))
             << "no balloon after resting on the icon";
-        EXPECT_TRUE(balloonText(balloon()).contains(shell::shellState().lineaCartaDia));
-        EXPECT_TRUE(shell::shellState().lineaCartaDia.startsWith("Card of Day: "));
+        shown.start();
+        expectTheTip(balloonTexts(balloon()));
+        QTest::qWait(restMs);
+        EXPECT_NE(balloon(), nullptr) << "the balloon went while the pointer rested on the icon";
+    }
+
+    // The pointer leaves the balloon's icon: the balloon goes at once, long before Qt would take
+    // it away by itself, and the hover ends.
+    void expectBalloonGoesOnLeaving() {
         ASSERT_TRUE(movePointer(kAway));
-        EXPECT_TRUE(QTest::qWaitFor([] { return balloon() == nullptr; }, kDesktopDeadlineMs))
+        EXPECT_TRUE(QTest::qWaitFor([] { return balloon() == nullptr; }, kBalloonGoesMs))
             << "the balloon stayed after the pointer left";
+        if (restedMs == 0) {
+            EXPECT_LT(shown.elapsed(), kBalloonRestMs) << "Qt may have taken the balloon away";
+        }
+        const shell::ctxSysTray& control = *window->ctxSysTray1;
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return !control.TimerTooltip->isActive(); }, kDesktopDeadlineMs));
     }
@@ -107,6 +159,8 @@ protected:
     shell::ModuleForm* window = nullptr;
     QRect iconRect;
     int moves = 0;
+    QElapsedTimer shown; // since the last balloon came
+    int restedMs = 0;    // how long the pointer rested on the icon after it
 };
 
 TEST_F(XEmbedTrayTest, EveryPartOfTheIconReachesTheHoverCode) {
@@ -132,6 +186,27 @@ TEST_F(XEmbedTrayTest, EveryPartOfTheIconReachesTheHoverCode) {
 
     shell::shellState().desactivarTooltips = "ToolTips on";
     expectBalloonWhileResting(r.bottomRight());
+    expectBalloonGoesOnLeaving();
+}
+
+TEST_F(XEmbedTrayTest, TheBalloonStaysWhileThePointerRestsAndSoundsUnlessSilent) {
+    // Qt keeps the balloon up past every wait of these tests.
+    expectBalloonWhileResting(iconRect.center(), kBalloonRestMs);
+    expectBalloonGoesOnLeaving();
+    EXPECT_EQ(program.eventSounds.played, QStringList{"dialog-information"});
+
+    const struct {
+        const char* modoSilencioso;
+        QStringList sounds;
+    } cases[] = {{"mudo", {}}, {"nomudo", {"dialog-information"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.modoSilencioso);
+        shell::shellState().modoSilencioso = c.modoSilencioso;
+        program.eventSounds.played.clear();
+        expectBalloonWhileResting(iconRect.center());
+        expectBalloonGoesOnLeaving();
+        EXPECT_EQ(program.eventSounds.played, c.sounds);
+    }
 }
 
 TEST_F(XEmbedTrayTest, ARightClickOpensTheTrayMenuAloneALeftClickBringsTheWindowBack) {
@@ -163,4 +238,5 @@ TEST_F(XEmbedTrayTest, AfterTheTrayRestartsTheIconIsBackAndHoveringWorks) {
     ASSERT_TRUE(tray.restart()) << "trayer did not take the tray again";
     ASSERT_TRUE(iconDocked()) << "the icon did not come back";
     expectBalloonWhileResting(iconRect.center());
+    expectBalloonGoesOnLeaving();
 }

@@ -11,6 +11,7 @@
 #include "shell/ProgramEnd.h"
 #include "shell/ShellState.h"
 #include "support/FakeClock.h"
+#include "support/FakeEventSoundPlayer.h"
 #include "support/FakeMusicPlayer.h"
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
@@ -26,7 +27,7 @@ namespace testing_support {
 // The program's own windows in this process, on the real tray layer, started as the program
 // starts them on a temporary program folder: the background window brings up the Numbers window
 // hidden in the tray, with the birth date set and no alerts. Boxes are answered and kept;
-// sounds, tunes, the desktop and the time zone are fakes, the clock stands still.
+// sounds, event sounds, tunes, the desktop and the time zone are fakes, the clock stands still.
 class ProgramInTray {
 public:
     explicit ProgramInTray(runtime::DateValue now) : clock(now) {
@@ -69,6 +70,7 @@ public:
     FakeClock clock;
     FakeTimeZone zone{0, 0, 0};
     FakeSoundPlayer sound;
+    FakeEventSoundPlayer eventSounds;
     FakeMusicPlayer music;
     FakeShell desktop;
     QStringList prompts;
