@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 #include <ostream>
 
-// Lets test failures print Qt texts readably.
+// Lets test failures print Qt texts and screen positions readably.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QPoint& point, std::ostream* os) {
+    *os << '(' << point.x() << ", " << point.y() << ')';
 }
