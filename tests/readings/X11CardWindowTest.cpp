@@ -21,12 +21,15 @@
 #include "support/tray/XEmbedTray.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using readings::FrmCalendar;
 using readings::FrmCartaDia;
