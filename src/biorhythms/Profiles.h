@@ -1,6 +1,7 @@
 #pragma once
 
 #include "biorule/BirthData.h"
+#include "runtime/DateValue.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,7 +50,7 @@ std::optional<QString> profileNameFault(const QString& name);
 // A line the editor can show whole: three fields, a real date within the years of its date
 // picker and a time. Anything else would come back from the editor with its defaults in place
 // of what the line held.
-inline constexpr YearRange kEditableYears{100, 9999};
+inline constexpr YearRange kEditableYears{runtime::kFirstYear, runtime::kLastYear};
 bool editableProfileLine(const QString& line);
 
 // 1..12 for "January".."December" (exact and case-sensitive), else nothing.

@@ -77,8 +77,7 @@ FrmCalendar::FrmCalendar()
     ui->setupUi(this);
     setFixedSize(size());
     // Only the days a date value holds can be read.
-    ui->Calendar1->setDateRange(runtime::toQDate(runtime::kMinDateValue),
-                                runtime::toQDate(runtime::kMaxDateValue));
+    ui->Calendar1->setDateRange(runtime::firstDate(), runtime::lastDate());
     MnuAbout->setText(QStringLiteral("About"));
     MnuIr->setTitle(QStringLiteral("Ir a..."));
     MnuSal->setObjectName(QStringLiteral("MnuSal"));

@@ -67,6 +67,34 @@ const std::array<QString, 4> kRectangleKeys = {
     QStringLiteral("Velarcanacod_Left"), QStringLiteral("Velarcanacod_Top"),
     QStringLiteral("Velarcanacod_Width"), QStringLiteral("Velarcanacod_Height")};
 
+// One stored length in twips, a missing key 0. The store writes the text of a single precision
+// number in the C locale: it is read the same way whatever the user's locale, and up to the
+// 32-bit range (a window far right on wide desktops stands beyond 16 bits). Any other text is
+// damaged: nothing.
+std::optional<runtime::Long> storedTwips(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return 0;
+    }
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    return ok ? runtime::toLong(value) : std::nullopt;
+}
+
+// Left, top, width and height in twips from section "Posición"; nothing when one is damaged.
+std::optional<std::array<runtime::Long, 4>> storedRectangleTwips() {
+    std::array<runtime::Long, 4> twips{};
+    for (std::size_t i = 0; i < kRectangleKeys.size(); ++i) {
+        const std::optional<runtime::Long> value = storedTwips(
+            shell::LeerValorIni(shell::kSeccionPosicion, kRectangleKeys[i], shell::settingsFile()));
+        if (!value) {
+            return std::nullopt;
+        }
+        twips[i] = *value;
+    }
+    return twips;
+}
+
 const QColor kBarScale(70, 80, 130); // the marks at 0 and at half way up and down
 const QColor kBarUp(0, 255, 0);
 const QColor kBarDown(255, 0, 0);
@@ -277,29 +305,21 @@ void FrmCartaDia::Form_Load() {
 
 // False when the window was unloaded in the pause that lets the move settle.
 bool FrmCartaDia::applyStoredRectangle() {
-    std::array<int, 4> twips{};
-    for (std::size_t i = 0; i < kRectangleKeys.size(); ++i) {
-        const QString text =
-            shell::LeerValorIni(shell::kSeccionPosicion, kRectangleKeys[i], shell::settingsFile());
-        // Beyond the 16-bit range the rectangle is not trusted at all.
-        const auto value = runtime::toInteger(runtime::numericValue(text).value_or(0.0));
-        if (!value) {
-            return true;
-        }
-        twips[i] = *value;
-    }
-    if (std::all_of(twips.begin(), twips.end(), [](int value) { return value == 0; })) {
+    const std::optional<std::array<runtime::Long, 4>> twips = storedRectangleTwips();
+    if (!twips ||
+        std::all_of(twips->begin(), twips->end(), [](auto value) { return value == 0; })) {
         return true;
     }
-    const QRect rect(platform::twipsToPixels(QPoint(twips[0], twips[1])),
-                     QSize(static_cast<int>(std::lround(twips[2] / platform::twipsPerPixelX())),
-                           static_cast<int>(std::lround(twips[3] / platform::twipsPerPixelY()))));
-    // A rectangle off every screen (a screen since removed) would put the window out of reach.
-    if (!onSomeScreen(rect)) {
+    const QPoint topLeft = platform::twipsToPixels(QPoint((*twips)[0], (*twips)[1]));
+    const QPoint extent = platform::twipsToPixels(QPoint((*twips)[2], (*twips)[3]));
+    const QSize size(extent.x(), extent.y());
+    // A rectangle off every screen (a screen since removed) would put the window out of reach;
+    // the window keeps its own size whatever size is stored.
+    if (!onSomeScreen(QRect(topLeft, size.expandedTo(minimumSize()).boundedTo(maximumSize())))) {
         return true;
     }
-    move(rect.topLeft());
-    resize(rect.size());
+    move(topLeft);
+    resize(size);
     return forms::DoEvents(this);
 }
 

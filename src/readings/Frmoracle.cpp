@@ -150,6 +150,8 @@ void Frmoracle::styleControls() {
     comic.setPointSizeF(10);
     ui->TxtEdit->setFont(comic);
     ui->TxtEdit->hide();
+    // Only the days a date value holds can be read.
+    ui->MonthView1->setDateRange(runtime::firstDate(), runtime::lastDate());
     ui->MonthView1->hide();
     ui->MonthView1->raise();
     ui->ImageSoundMidOn->setPixmap(forms::uiPicture(QStringLiteral("sound-on")));

@@ -124,6 +124,14 @@ bool isInDateRange(DateValue value) {
     return value >= kMinDateValue && value <= kMaxDateValue;
 }
 
+QDate firstDate() {
+    return QDate(kFirstYear, 1, 1);
+}
+
+QDate lastDate() {
+    return QDate(kLastYear, 12, 31);
+}
+
 QDateTime toQDateTime(DateValue value, Qt::TimeSpec spec) {
     const DateParts p = splitDate(value);
     return QDateTime(QDate(p.year, p.month, p.day), QTime(p.hour, p.minute, p.second), spec);

@@ -10,6 +10,8 @@ namespace runtime {
 // Valid from 1 January 100 (-657434) to 31 December 9999 (2958465.99999).
 using DateValue = double;
 
+constexpr int kFirstYear = 100;
+constexpr int kLastYear = 9999;
 constexpr DateValue kMinDateValue = -657434.0;
 constexpr DateValue kMaxDateValue = 2958465.99999;
 constexpr double kMinutesPerDay = 1440.0;
@@ -58,6 +60,10 @@ DateValue addSeconds(DateValue value, long long seconds);
 DateValue addDays(DateValue value, double days);
 
 bool isInDateRange(DateValue value);
+// The first and last days a date value holds: the range every date control offers, unless it
+// keeps a narrower one of its own.
+QDate firstDate();
+QDate lastDate();
 
 QDateTime toQDateTime(DateValue value, Qt::TimeSpec spec = Qt::LocalTime);
 DateValue fromQDateTime(const QDateTime& dateTime);

@@ -10,6 +10,7 @@
 #include "runtime/SystemFormats.h"
 #include "shell/ProgramEnd.h"
 #include "shell/ShellState.h"
+#include "support/DateInput.h"
 #include "support/FakeClock.h"
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
@@ -29,9 +30,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSpinBox>
-#include <QTableView>
-#include <QToolButton>
 
 #include <cmath>
 #include <functional>
@@ -44,8 +42,11 @@ using runtime::makeDate;
 using runtime::makeDateTime;
 
 using testing_support::centreColour;
+using testing_support::clickDay;
+using testing_support::clickMonthArrow;
 using testing_support::pictureBytes;
 using testing_support::TargetWindow;
+using testing_support::typeYear;
 
 namespace {
 
@@ -74,60 +75,6 @@ double illuminationAt(runtime::DateValue d) {
 
 long halfAngleAt(runtime::DateValue d) {
     return std::lround(std::nearbyint(moon::PhaseAngle(d) / 2.0));
-}
-
-// Types a year into the calendar as a user does: a click on the year opens its editor with the
-// focus, the keys go to the focused editor and Return closes it. False when the editor never has
-// the focus.
-bool typeYear(QCalendarWidget* calendar, const QString& year) {
-    auto* button = calendar->findChild<QToolButton*>("qt_calendar_yearbutton");
-    auto* editor = calendar->findChild<QSpinBox*>("qt_calendar_yearedit");
-    if (button == nullptr || editor == nullptr) {
-        return false;
-    }
-    calendar->window()->activateWindow();
-    if (!QTest::qWaitForWindowActive(calendar->window())) {
-        return false;
-    }
-    QTest::mouseClick(button, Qt::LeftButton);
-    if (QApplication::focusWidget() != editor) {
-        return false;
-    }
-    QTest::keyClicks(QApplication::focusWidget(), year);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    return true;
-}
-
-// Clicks the day of the month the calendar shows: the first cell of that number after the
-// month's first day.
-bool clickDay(QCalendarWidget* calendar, int day) {
-    auto* view = calendar->findChild<QTableView*>("qt_calendar_calendarview");
-    if (view == nullptr) {
-        return false;
-    }
-    const QAbstractItemModel* days = view->model();
-    bool inMonth = false;
-    for (int row = 0; row < days->rowCount(); ++row) {
-        for (int column = 0; column < days->columnCount(); ++column) {
-            const QModelIndex cell = days->index(row, column);
-            const int number = cell.data().toInt();
-            inMonth = inMonth || number == 1;
-            if (inMonth && number == day) {
-                QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                                  view->visualRect(cell).center());
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-void clickMonthArrow(QCalendarWidget* calendar, const char* arrow, int times) {
-    auto* button = calendar->findChild<QToolButton*>(QString::fromLatin1(arrow));
-    ASSERT_NE(button, nullptr) << arrow;
-    for (int i = 0; i < times; ++i) {
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
 }
 
 // A phase text whose name agrees with its measure: waxing toward full, waning toward new.
@@ -707,7 +654,7 @@ TEST_F(FrmCalendarTest, TheFirstAndLastDaysOfTheDateTypeReadWithTheirPhaseName) 
         FrmCalendar& w = open();
         auto* calendar = control<QCalendarWidget>(w, "Calendar1");
         ASSERT_TRUE(typeYear(calendar, c.year));
-        clickMonthArrow(calendar, c.arrow, 7); // from July, one month past the end
+        ASSERT_TRUE(clickMonthArrow(calendar, c.arrow, 7)); // from July, one month past the end
         EXPECT_EQ(calendar->yearShown(), c.date.year()) << "the calendar stops at the range's end";
         EXPECT_EQ(calendar->monthShown(), c.date.month());
         ASSERT_TRUE(clickDay(calendar, c.day));

@@ -726,29 +726,38 @@ TEST_F(FrmCartaDiaTest, StoredRectangleMovesTheWindowOnlyWhenItCanBeTrusted) {
     const QPoint where = open().pos();
     forms::Forms::instance().reset();
     settle();
-    const double x = platform::twipsPerPixelX();
-    const double y = platform::twipsPerPixelY();
-    const auto rectangle = [](const QByteArray& left, const QByteArray& top) {
-        return "[Posición]\r\nVelarcanacod_Left=" + left + "\r\nVelarcanacod_Top=" + top +
-               "\r\nVelarcanacod_Width=0\r\nVelarcanacod_Height=0\r\n";
+    const QByteArray left = QByteArray::number(100 * platform::twipsPerPixelX());
+    const QByteArray top = QByteArray::number(60 * platform::twipsPerPixelY());
+    const auto rectangle = [](const QByteArray& x, const QByteArray& y,
+                              const QByteArray& width = "0", const QByteArray& height = "0") {
+        return "[Posición]\r\nVelarcanacod_Left=" + x + "\r\nVelarcanacod_Top=" + y +
+               "\r\nVelarcanacod_Width=" + width + "\r\nVelarcanacod_Height=" + height + "\r\n";
     };
     struct Case {
         QByteArray ini;
         QPoint expected;
+        QLocale locale = kEnglish;
     };
     const Case cases[] = {
         {rectangle("0", "0"), where},
-        {rectangle(QByteArray::number(100 * x), QByteArray::number(60 * y)), QPoint(100, 60)},
-        {rectangle("0", QByteArray::number(60 * y)), QPoint(0, 60)},
-        {rectangle("40000", "900"), where},     // beyond 16 bits: a far screen, not trusted
+        {rectangle(left, top), QPoint(100, 60)},
+        {rectangle("0", top), QPoint(0, 60)},
+        {rectangle(left, top, "99999", "40000"), QPoint(100, 60)}, // beyond 16 bits: its own size
+        {rectangle(left + ".375", top + ".125"), QPoint(100, 60), kSpanish}, // as the store writes
+        {rectangle("40000", "900"), where},     // beyond the one screen of this test run
         {rectangle("-30000", "-30000"), where}, // off every screen
         {rectangle("", ""), where},
+        {rectangle("left", top), where},        // damaged: left to the window manager
+        {rectangle(left, "3000000000"), where}, // beyond 32 bits
+        {rectangle(left, top, "1e40", "inf"), where},
     };
     for (const Case& c : cases) {
+        runtime::setLocale(c.locale);
         // Written as the Windows-1252 text the settings file holds.
         folder.write("opciones.ini", QString::fromUtf8(c.ini).toLatin1());
         FrmCartaDia& w = open();
         EXPECT_EQ(w.pos(), c.expected) << c.ini.constData();
+        EXPECT_EQ(w.size(), w.minimumSize()) << c.ini.constData();
         forms::Forms::instance().reset();
         settle();
     }

@@ -10,6 +10,7 @@
 #include "runtime/SystemFormats.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
+#include "support/DateInput.h"
 #include "support/DrawnBoxes.h"
 #include "support/FakeClock.h"
 #include "support/FakeMusicPlayer.h"
@@ -40,7 +41,11 @@ using readings::Frmoracle;
 using runtime::makeDate;
 using runtime::makeDateTime;
 
+using testing_support::clickDay;
+using testing_support::clickMonthArrow;
+using testing_support::pressCalendarKeys;
 using testing_support::TargetWindow;
+using testing_support::typeYear;
 
 namespace {
 
@@ -581,6 +586,48 @@ TEST_F(FrmoracleTest, TheDateOfReadingIsPickedBeforeTheFirstRead) {
     EXPECT_EQ(boxes.size(), 1U) << "after Reset the date can change again";
     EXPECT_TRUE(view->isVisibleTo(&w));
     EXPECT_EQ(w.fechaLectura, makeDate(2016, 3, 5)) << "Reset keeps the picked date";
+}
+
+// The month view offers the days of the date type only: the arrows and keys stop at 1 January
+// 100 and 31 December 9999, so no reading is dated, nor logged, beyond them.
+TEST_F(FrmoracleTest, TheDateOfReadingStaysWithinTheDateType) {
+    settings("LogResOracle=yes\r\n");
+    struct Case {
+        const char* year;
+        const char* arrow; // toward the end of the range
+        bool back;
+        int day;
+        QDate date;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"100", "qt_calendar_prevmonth", true, 1, QDate(100, 1, 1), "Friday, January 1 100"},
+        {"9999", "qt_calendar_nextmonth", false, 31, QDate(9999, 12, 31),
+         "Friday, December 31 9999"},
+    };
+    for (const Case& c : cases) {
+        folder.write("logs/resOracle.log", "");
+        Frmoracle& w = open();
+        auto* view = control<QCalendarWidget>(w, "MonthView1");
+        QTest::mouseClick(control<QPushButton>(w, "XPButton1"), Qt::LeftButton);
+        ASSERT_TRUE(view->isVisible());
+        ASSERT_TRUE(typeYear(view, c.year));
+        ASSERT_TRUE(clickMonthArrow(view, c.arrow, 7)); // from July, one month past the end
+        ASSERT_TRUE(pressCalendarKeys(view, c.back, 40));
+        EXPECT_EQ(view->selectedDate(), c.date) << c.text;
+        ASSERT_TRUE(clickDay(view, c.day)) << c.text;
+        EXPECT_EQ(runtime::toQDate(w.fechaLectura), c.date) << c.text;
+        EXPECT_EQ(control<QPushButton>(w, "XPButton1")->text(),
+                  QStringLiteral("- Date of reading -\n") + c.text);
+
+        ask(w, "TxtEsp", "Ana");
+        QTest::mouseClick(control<QPushButton>(w, "ARButtonAcepEsp"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(w, "ARButtonResult"), Qt::LeftButton);
+        EXPECT_TRUE(log().contains(QStringLiteral("Date for the read: ") + c.text))
+            << log().toStdString();
+        forms::Forms::instance().reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(FrmoracleTest, AMonthViewOpenAcrossTheFirstReadCannotChangeTheReadingsDate) {

@@ -71,3 +71,13 @@ TEST(DateValue, TimeRoundsToTheNearestSecond) {
     EXPECT_EQ(p.day, 2);
     EXPECT_EQ(p.hour, 0);
 }
+
+// The date controls offer exactly the days a date value holds.
+TEST(DateValue, TheFirstAndLastDatesAreTheEndsOfTheRange) {
+    EXPECT_DOUBLE_EQ(fromQDate(firstDate()), kMinDateValue);
+    EXPECT_DOUBLE_EQ(fromQDate(lastDate()), datePart(kMaxDateValue));
+    EXPECT_TRUE(isInDateRange(fromQDate(firstDate())));
+    EXPECT_TRUE(isInDateRange(fromQDate(lastDate()) + 0.5));
+    EXPECT_FALSE(isInDateRange(fromQDate(firstDate().addDays(-1))));
+    EXPECT_FALSE(isInDateRange(fromQDate(lastDate().addDays(1))));
+}
