@@ -9,6 +9,7 @@
 #include <optional>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -43,6 +44,30 @@ SoundRequest requestFor(const QString& eventId) {
 
 EventSoundPlayer* installed = nullptr;
 
+// A context that opened its driver, kept for the life of the process: libcanberra's ALSA driver
+// ends a sound's thread after the thread has told the context that it is done, so destroying the
+// context (which unloads the driver) can pull the code from under that thread. Nothing when no
+// driver opens. Its drivers are loaded through libltdl, which is not safe from two threads at
+// once: every context is made under one lock.
+ca_context* keptContext(int& error) {
+    static std::mutex mutex;
+    static auto* kept = new std::vector<ca_context*>;
+    const std::lock_guard lock(mutex);
+    ca_context* context = nullptr;
+    error = ca_context_create(&context);
+    if (error >= 0) {
+        error = ca_context_open(context);
+        if (error < 0) {
+            ca_context_destroy(context);
+        }
+    }
+    if (error < 0) {
+        return nullptr;
+    }
+    kept->push_back(context);
+    return context;
+}
+
 EventSoundPlayer& realPlayer() {
     // Never destroyed: its thread may still be starting a sound while the program ends.
     static CanberraSoundPlayer* player = new CanberraSoundPlayer;
@@ -58,6 +83,7 @@ struct CanberraSoundPlayer::Worker {
     std::optional<SoundRequest> pending;
     bool busy = false;
     bool stopping = false;
+    int playing = 0; // sounds started whose end libcanberra has not told yet
     Ended ended;
     ca_context* context = nullptr; // the thread's own
 
@@ -75,18 +101,16 @@ struct CanberraSoundPlayer::Worker {
             lock.lock();
             busy = false;
         }
-        lock.unlock();
-        if (context) {
-            ca_context_destroy(context);
-        }
+        // Their ends are told to this worker.
+        wake.wait(lock, [this] { return playing == 0; });
     }
 
     void start(const SoundRequest& request) {
         if (!context) {
-            const int created = ca_context_create(&context);
-            if (created < 0) {
-                context = nullptr;
-                report(created);
+            int error = 0;
+            context = keptContext(error);
+            if (!context) {
+                report(error);
                 return;
             }
         }
@@ -101,16 +125,26 @@ struct CanberraSoundPlayer::Worker {
             ca_proplist_sets(properties, CA_PROP_CANBERRA_XDG_THEME_NAME,
                              request.theme.constData());
         }
+        countPlaying(+1);
         const int result = ca_context_play_full(context, 0, properties, &Worker::finished, this);
         ca_proplist_destroy(properties);
         if (result < 0) {
+            countPlaying(-1);
             report(result);
         }
     }
 
-    // libcanberra's threads tell the end of a sound here, until the context has gone.
-    static void finished(ca_context*, std::uint32_t, int result, void* worker) {
-        static_cast<Worker*>(worker)->report(result);
+    void countPlaying(int change) {
+        const std::lock_guard lock(mutex);
+        playing += change;
+        wake.notify_one();
+    }
+
+    // libcanberra's threads tell the end of a sound here.
+    static void finished(ca_context*, std::uint32_t, int result, void* data) {
+        auto* worker = static_cast<Worker*>(data);
+        worker->report(result);
+        worker->countPlaying(-1);
     }
 
     void report(int result) const {

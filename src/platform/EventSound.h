@@ -33,8 +33,8 @@ public:
     using Ended = std::function<void(int result)>;
 
     explicit CanberraSoundPlayer(Ended ended = {});
-    // Returns at once, even while the device hangs; the thread then ends on its own, cutting
-    // short a sound that is still playing.
+    // Returns at once, even while the device hangs; the thread then ends on its own once the
+    // sounds it started have ended.
     ~CanberraSoundPlayer() override;
     CanberraSoundPlayer(const CanberraSoundPlayer&) = delete;
     CanberraSoundPlayer& operator=(const CanberraSoundPlayer&) = delete;
