@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <ostream>
@@ -7,4 +9,12 @@
 // Lets test failures print Qt texts readably.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+
+// And places and rectangles on the screen, as x,y and WIDTHxHEIGHT+X+Y.
+inline std::ostream& operator<<(std::ostream& os, const QPoint& point) {
+    return os << point.x() << ',' << point.y();
+}
+inline std::ostream& operator<<(std::ostream& os, const QRect& rect) {
+    return os << rect.width() << 'x' << rect.height() << '+' << rect.x() << '+' << rect.y();
 }
