@@ -28,8 +28,12 @@ double twipsPerPixelY() {
                                             : runtime::kDefaultDpi);
 }
 
+QRect primaryScreenRect() {
+    return primary() ? primary()->geometry() : QRect();
+}
+
 QSizeF screenSizeTwips() {
-    const QSize pixels = primary() ? primary()->geometry().size() : QSize();
+    const QSize pixels = primaryScreenRect().size();
     return {pixels.width() * twipsPerPixelX(), pixels.height() * twipsPerPixelY()};
 }
 

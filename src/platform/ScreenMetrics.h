@@ -9,6 +9,8 @@ namespace platform {
 // Twips per pixel of the primary screen, across and down (15 at 96 DPI).
 double twipsPerPixelX();
 double twipsPerPixelY();
+// The primary screen (monitor) on the desktop, in pixels; empty without a screen.
+QRect primaryScreenRect();
 // The primary screen's full size in twips.
 QSizeF screenSizeTwips();
 // How far panels reach up from the primary screen's bottom edge (the part of the screen below

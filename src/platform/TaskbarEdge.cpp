@@ -1,5 +1,6 @@
 #include "platform/TaskbarEdge.h"
 
+#include "platform/WorkArea.h"
 #include "platform/X11WorkArea.h"
 
 #include <QGuiApplication>
@@ -8,7 +9,14 @@
 namespace platform {
 namespace {
 
-enum Edge { Left = 0, Top = 1, Right = 2, Bottom = 3 };
+ScreenGeometry geometryOf(const QScreen& screen) {
+    auto x11 = x11ScreenPanels(screen);
+    if (!x11) {
+        return {screen.geometry(), screen.availableGeometry(), {}};
+    }
+    return {screen.geometry(), x11->available.value_or(screen.availableGeometry()),
+            std::move(x11->docks)};
+}
 
 class PrimaryScreen final : public ScreenSource {
 public:
@@ -17,8 +25,7 @@ public:
         if (!screen) {
             return std::nullopt;
         }
-        return ScreenGeometry{screen->geometry(),
-                              x11AvailableGeometry(*screen).value_or(screen->availableGeometry())};
+        return geometryOf(*screen);
     }
 };
 
@@ -35,23 +42,17 @@ std::optional<ScreenGeometry> primaryScreenGeometry() {
     return current->primaryScreen();
 }
 
+QRect availableGeometry(const QScreen& screen) {
+    return geometryOf(screen).available;
+}
+
 int taskbarEdge() {
     const auto screen = primaryScreenGeometry();
     if (!screen) {
-        return Left;
+        return static_cast<int>(Edge::Left);
     }
-    const QRect& full = screen->full;
-    const QRect& available = screen->available;
-    if (available.bottom() < full.bottom()) {
-        return Bottom;
-    }
-    if (available.top() > full.top()) {
-        return Top;
-    }
-    if (available.right() < full.right()) {
-        return Right;
-    }
-    return Left;
+    return static_cast<int>(
+        panelEdge(screen->full, screen->available, screen->docks).value_or(Edge::Left));
 }
 
 } // namespace platform

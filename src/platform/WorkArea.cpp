@@ -75,6 +75,43 @@ std::optional<QRect> nonEmpty(const QRect& area) {
     return area.isEmpty() ? std::nullopt : std::optional<QRect>(area);
 }
 
+// Bottom, top, right, left: the order in which the edges are asked.
+constexpr std::size_t kEdges = 4;
+constexpr Edge kEdgeOrder[kEdges] = {Edge::Bottom, Edge::Top, Edge::Right, Edge::Left};
+
+std::optional<Edge> firstOf(const bool (&found)[kEdges]) {
+    for (std::size_t i = 0; i < kEdges; ++i) {
+        if (found[i]) {
+            return kEdgeOrder[i];
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Edge> insetEdge(const QRect& monitor, const QRect& available) {
+    const bool inset[kEdges] = {
+        available.bottom() < monitor.bottom(), available.top() > monitor.top(),
+        available.right() < monitor.right(), available.left() > monitor.left()};
+    return firstOf(inset);
+}
+
+std::optional<Edge> dockEdge(const QRect& monitor, std::span<const QRect> docks) {
+    bool along[kEdges] = {};
+    for (const QRect& dock : docks) {
+        const QRect part = dock & monitor;
+        if (part.isEmpty()) {
+            continue;
+        }
+        const bool across = part.width() > part.height();
+        const bool down = part.height() > part.width();
+        along[0] |= across && part.bottom() == monitor.bottom();
+        along[1] |= across && part.top() == monitor.top();
+        along[2] |= down && part.right() == monitor.right();
+        along[3] |= down && part.left() == monitor.left();
+    }
+    return firstOf(along);
+}
+
 } // namespace
 
 std::optional<Strut> Strut::fromPartial(std::span<const std::uint32_t> v) {
@@ -132,6 +169,14 @@ std::optional<QRect> availableArea(const DesktopPanels& panels, const QRect& mon
         return nonEmpty(*panels.workArea & monitor);
     }
     return std::nullopt;
+}
+
+std::optional<Edge> panelEdge(const QRect& monitor, const QRect& available,
+                              std::span<const QRect> docks) {
+    if (const auto edge = insetEdge(monitor, available)) {
+        return edge;
+    }
+    return dockEdge(monitor, docks);
 }
 
 } // namespace platform

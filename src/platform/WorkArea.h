@@ -30,7 +30,11 @@ struct DesktopPanels {
     QSize root;
     std::vector<Strut> struts;     // of the windows that reserve room
     std::optional<QRect> workArea; // of the current desktop, across all monitors
+    std::vector<QRect> docks;      // the dock windows (panels), root coordinates
 };
+
+// A monitor's edges, numbered as the taskbar query reports them.
+enum class Edge { Left = 0, Top = 1, Right = 2, Bottom = 3 };
 
 // The work area of the current desktop from the values of _NET_WORKAREA (four a desktop) and
 // _NET_CURRENT_DESKTOP; the first desktop's when the current one is not told.
@@ -42,5 +46,13 @@ std::optional<QRect> currentWorkArea(std::span<const std::uint32_t> areas,
 // left. A strut insets the monitor only where it meets the monitor and stops short of its far
 // side: one that reaches across it belongs to a panel on a monitor beyond.
 std::optional<QRect> availableArea(const DesktopPanels& panels, const QRect& monitor);
+
+// The edge of a monitor where its panel lies, all rectangles in one coordinate system: the edge
+// where the part left to windows is inset (the bottom first, then top, right, left); where nothing
+// is reserved, the edge that a dock window lies along, as an autohiding panel keeps a strip of
+// itself there: the dock's part on the monitor touches that edge and is longer along it than
+// deep (the same order among several). Nothing when neither tells.
+std::optional<Edge> panelEdge(const QRect& monitor, const QRect& available,
+                              std::span<const QRect> docks);
 
 } // namespace platform

@@ -6,6 +6,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -15,6 +16,7 @@ namespace {
 
 constexpr std::uint32_t kMaxClients = 4096;
 constexpr std::uint32_t kMaxDesktops = 64;
+constexpr std::uint32_t kMaxWindowTypes = 16;
 
 struct FreeReply {
     void operator()(void* reply) const { std::free(reply); }
@@ -22,13 +24,14 @@ struct FreeReply {
 template <class T> using Reply = std::unique_ptr<T, FreeReply>;
 
 struct Atoms {
-    xcb_atom_t clientList, workArea, currentDesktop, strutPartial, strut;
+    xcb_atom_t clientList, workArea, currentDesktop, strutPartial, strut, windowType, dock;
 };
 
 Atoms askAtoms(xcb_connection_t* c) {
-    static const char* const kNames[] = {"_NET_CLIENT_LIST", "_NET_WORKAREA",
-                                         "_NET_CURRENT_DESKTOP", "_NET_WM_STRUT_PARTIAL",
-                                         "_NET_WM_STRUT"};
+    static const char* const kNames[] = {"_NET_CLIENT_LIST",        "_NET_WORKAREA",
+                                         "_NET_CURRENT_DESKTOP",    "_NET_WM_STRUT_PARTIAL",
+                                         "_NET_WM_STRUT",           "_NET_WM_WINDOW_TYPE",
+                                         "_NET_WM_WINDOW_TYPE_DOCK"};
     xcb_intern_atom_cookie_t cookies[std::size(kNames)];
     for (std::size_t i = 0; i < std::size(kNames); ++i) {
         cookies[i] =
@@ -39,7 +42,7 @@ Atoms askAtoms(xcb_connection_t* c) {
         const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
         atoms[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
-    return {atoms[0], atoms[1], atoms[2], atoms[3], atoms[4]};
+    return {atoms[0], atoms[1], atoms[2], atoms[3], atoms[4], atoms[5], atoms[6]};
 }
 
 // Asked once per connection: the panels are read again on every hover move over the tray icon.
@@ -90,25 +93,62 @@ std::optional<xcb_window_t> rootWindow(xcb_connection_t* c) {
     return std::nullopt;
 }
 
-std::vector<Strut> strutsOf(xcb_connection_t* c, const std::vector<std::uint32_t>& windows,
-                            const Atoms& atoms, QSize root) {
-    std::vector<std::pair<xcb_get_property_cookie_t, xcb_get_property_cookie_t>> cookies;
-    cookies.reserve(windows.size());
-    for (const xcb_window_t window : windows) {
-        cookies.emplace_back(requestProperty(c, window, atoms.strutPartial, XCB_ATOM_CARDINAL, 12),
-                             requestProperty(c, window, atoms.strut, XCB_ATOM_CARDINAL, 4));
+struct ClientCookies {
+    xcb_get_property_cookie_t partial, whole, type;
+};
+
+bool isDock(const std::vector<std::uint32_t>& types, const Atoms& atoms) {
+    return atoms.dock != XCB_ATOM_NONE &&
+           std::find(types.begin(), types.end(), atoms.dock) != types.end();
+}
+
+// Where the dock windows lie on the root window; a window gone meanwhile is left out.
+std::vector<QRect> rectanglesOf(xcb_connection_t* c, const std::vector<xcb_window_t>& docks,
+                                xcb_window_t root) {
+    std::vector<std::pair<xcb_get_geometry_cookie_t, xcb_translate_coordinates_cookie_t>> cookies;
+    cookies.reserve(docks.size());
+    for (const xcb_window_t dock : docks) {
+        cookies.emplace_back(xcb_get_geometry(c, dock),
+                             xcb_translate_coordinates(c, dock, root, 0, 0));
     }
-    std::vector<Strut> struts;
-    for (const auto& [partialCookie, wholeCookie] : cookies) {
-        const auto partial =
-            Strut::fromPartial(propertyValues(c, partialCookie, XCB_ATOM_CARDINAL));
-        const auto whole =
-            Strut::fromWholeEdges(propertyValues(c, wholeCookie, XCB_ATOM_CARDINAL), root);
-        if (partial || whole) {
-            struts.push_back(partial ? *partial : *whole);
+    std::vector<QRect> rects;
+    for (const auto& [geometryCookie, placeCookie] : cookies) {
+        const Reply<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(c, geometryCookie, nullptr));
+        const Reply<xcb_translate_coordinates_reply_t> place(
+            xcb_translate_coordinates_reply(c, placeCookie, nullptr));
+        if (geometry && place) {
+            rects.emplace_back(place->dst_x, place->dst_y, geometry->width, geometry->height);
         }
     }
-    return struts;
+    return rects;
+}
+
+// The struts of the listed windows, and the rectangles of those that are docks.
+void readClients(xcb_connection_t* c, const std::vector<std::uint32_t>& windows, const Atoms& atoms,
+                 xcb_window_t root, DesktopPanels& panels) {
+    std::vector<ClientCookies> cookies;
+    cookies.reserve(windows.size());
+    for (const xcb_window_t window : windows) {
+        cookies.push_back(
+            {requestProperty(c, window, atoms.strutPartial, XCB_ATOM_CARDINAL, 12),
+             requestProperty(c, window, atoms.strut, XCB_ATOM_CARDINAL, 4),
+             requestProperty(c, window, atoms.windowType, XCB_ATOM_ATOM, kMaxWindowTypes)});
+    }
+    std::vector<xcb_window_t> docks;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const auto partial =
+            Strut::fromPartial(propertyValues(c, cookies[i].partial, XCB_ATOM_CARDINAL));
+        const auto whole = Strut::fromWholeEdges(
+            propertyValues(c, cookies[i].whole, XCB_ATOM_CARDINAL), panels.root);
+        if (partial || whole) {
+            panels.struts.push_back(partial ? *partial : *whole);
+        }
+        if (isDock(propertyValues(c, cookies[i].type, XCB_ATOM_ATOM), atoms)) {
+            docks.push_back(windows[i]);
+        }
+    }
+    panels.docks = rectanglesOf(c, docks, root);
 }
 
 xcb_connection_t* qtConnection() {
@@ -144,12 +184,12 @@ std::optional<DesktopPanels> readX11Panels() {
     }
     DesktopPanels panels;
     panels.root = QSize(geometry->width, geometry->height);
-    panels.struts = strutsOf(c, windows, atoms, panels.root);
+    readClients(c, windows, atoms, *root, panels);
     panels.workArea = currentWorkArea(areaValues, desktopValue);
     return panels;
 }
 
-std::optional<QRect> x11AvailableGeometry(const QScreen& screen) {
+std::optional<X11ScreenPanels> x11ScreenPanels(const QScreen& screen) {
     const auto panels = readX11Panels();
     if (!panels) {
         return std::nullopt;
@@ -159,13 +199,21 @@ std::optional<QRect> x11AvailableGeometry(const QScreen& screen) {
     const QRect logical = screen.geometry();
     const QPointF origin = logical.topLeft();
     const QRect device(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
-    const auto area = availableArea(*panels, device);
-    if (!area) {
-        return std::nullopt;
+    const auto toQt = [&](const QRect& rect) {
+        return QRectF(origin + (QPointF(rect.topLeft()) - origin) / ratio,
+                      QSizeF(rect.size()) / ratio);
+    };
+    X11ScreenPanels result;
+    if (const auto area = availableArea(*panels, device)) {
+        result.available = toQt(*area).toRect();
     }
-    return QRectF(origin + (QPointF(area->topLeft()) - origin) / ratio,
-                  QSizeF(area->size()) / ratio)
-        .toRect();
+    for (const QRect& dock : panels->docks) {
+        const QRect part = dock & device;
+        if (!part.isEmpty()) {
+            result.docks.push_back(toQt(part).toAlignedRect() & logical);
+        }
+    }
+    return result;
 }
 
 } // namespace platform

@@ -16,6 +16,7 @@
 #include "platform/IniFile.h"
 #include "platform/Pointer.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/TaskbarEdge.h"
 #include "platform/WindowOrder.h"
 #include "readings/MensajeCarta.h"
 #include "readings/ReadingControls.h"
@@ -151,18 +152,20 @@ long long secondsBetween(runtime::DateValue from, runtime::DateValue to) {
                         runtime::kSecondsPerDay);
 }
 
-// A window placed beside this one stays wholly on its screen (this window may stand at an edge).
-QPoint keptOnScreen(QPoint place, QSize size) {
+// A window placed beside `beside` stays wholly on the monitor of its place (or of `beside` where
+// its place lies off every monitor), clear of that monitor's panels: `beside` may stand at an edge.
+QPoint keptOnScreen(QPoint place, QSize size, const QWidget& beside) {
     const QScreen* screen = QGuiApplication::screenAt(place);
     if (!screen) {
-        screen = QGuiApplication::primaryScreen();
+        screen = beside.screen();
     }
     if (!screen) {
         return place;
     }
-    const QRect area = screen->availableGeometry();
-    return {std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - size.width())),
-            std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() - size.height()))};
+    const QRect area = platform::availableGeometry(*screen);
+    const QPoint last = area.bottomRight() + QPoint(1, 1) - QPoint(size.width(), size.height());
+    return {std::clamp(place.x(), area.left(), std::max(area.left(), last.x())),
+            std::clamp(place.y(), area.top(), std::max(area.top(), last.y()))};
 }
 
 } // namespace
@@ -510,7 +513,7 @@ void FrmCartaDia::ImgLuna_MouseMove() {
     }
     const QPoint beside(x() - ui->ImgLuna->width(),
                         y() + static_cast<int>(std::lround(kMoonDetailDrop * detail->height())));
-    detail->move(keptOnScreen(beside, detail->size()));
+    detail->move(keptOnScreen(beside, detail->size(), *this));
     detail->show(); // beside this window, without taking the focus from it
 }
 

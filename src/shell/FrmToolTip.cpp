@@ -69,21 +69,23 @@ void FrmToolTip::Form_Load() {
     if (s.cargandoForm || !s.tooltipCerrado) {
         return;
     }
-    const QPoint pointer = platform::pixelsToTwips(platform::GetCursorPos());
-    const double screenHeight = platform::screenSizeTwips().height();
-    if (s.barraAbajo && pointer.y() <= std::floor(screenHeight * kTaskbarBandPercent) / 100) {
+    // The screen is the primary monitor, wherever it lies on the desktop: everything below is
+    // taken in its own coordinates.
+    const QPoint origin = platform::primaryScreenRect().topLeft();
+    const QPoint pointer = platform::pixelsToTwips(platform::GetCursorPos() - origin);
+    const QSizeF screen = platform::screenSizeTwips();
+    if (s.barraAbajo && pointer.y() <= std::floor(screen.height() * kTaskbarBandPercent) / 100) {
         return;
     }
     const double widthTwips = width() * platform::twipsPerPixelX();
     // Centred over the pointer, but never cut off by the screen's edges (tray icons sit at the
     // right edge).
-    const double screenWidth = platform::screenSizeTwips().width();
     const int left = static_cast<int>(std::clamp<double>(pointer.x() - std::lround(widthTwips / 2),
-                                                         0.0, screenWidth - widthTwips));
+                                                         0.0, screen.width() - widthTwips));
     if (!s.tooltipVisible) {
         fillTexts();
-        const int top = static_cast<int>(std::lround(screenHeight)) - kTopFromBottomTwips;
-        move(platform::twipsToPixels({left, top}));
+        const int top = static_cast<int>(std::lround(screen.height())) - kTopFromBottomTwips;
+        move(origin + platform::twipsToPixels({left, top}));
         s.tooltipVisible = true;
     }
     ShowMoonPicture();

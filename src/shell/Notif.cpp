@@ -11,9 +11,7 @@
 #include "ui_Notif.h"
 
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -27,11 +25,6 @@ int slideMs = Notif::kDefaultSlideMs;
 
 constexpr double kTitlePoints = 8.25;
 constexpr double kTextPoints = 9.0;
-
-QRect screenRect() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
-}
 
 } // namespace
 
@@ -87,7 +80,7 @@ void Notif::Form_Load() {
 }
 
 void Notif::place() {
-    const QRect screen = screenRect();
+    const QRect screen = platform::primaryScreenRect();
     const QSize size(static_cast<int>(std::lround(kWidthTwips / platform::twipsPerPixelX())),
                      static_cast<int>(std::lround(m_height / platform::twipsPerPixelY())));
     const QPoint position(

@@ -6,6 +6,8 @@
 
 using platform::availableArea;
 using platform::DesktopPanels;
+using platform::Edge;
+using platform::panelEdge;
 using platform::Strut;
 
 namespace {
@@ -22,7 +24,7 @@ struct Case {
 };
 
 DesktopPanels struts(std::vector<Strut> reserved, std::optional<QRect> workArea = std::nullopt) {
-    return {kRoot, std::move(reserved), workArea};
+    return {kRoot, std::move(reserved), workArea, {}};
 }
 
 } // namespace
@@ -90,4 +92,66 @@ TEST(WorkArea, StrutsAreReadFromTheirPropertyValues) {
     EXPECT_EQ(Strut::fromWholeEdges(huge, kRoot)->left, 0xFFFF);
     EXPECT_EQ(Strut::fromPartial(whole), std::nullopt);
     EXPECT_EQ(Strut::fromWholeEdges(partial, kRoot), std::nullopt);
+}
+
+// The primary monitor right of another one; an autohiding panel keeps a strip of a few pixels of
+// itself on the screen (xfce4-panel: a dock window 3 pixels deep) and moves the rest beyond it.
+TEST(PanelEdge, WhereNothingIsReservedADockAlongAnEdgeNamesIt) {
+    const QRect monitor(1024, 0, 1280, 800);
+    const QRect bottomStrip(1024, 797, 1280, 3);
+    const struct {
+        const char* what;
+        QRect available;
+        std::vector<QRect> docks;
+        std::optional<Edge> expected;
+    } cases[] = {
+        {"a strip along the bottom", monitor, {bottomStrip}, Edge::Bottom},
+        {"along the top", monitor, {QRect(1024, 0, 1280, 3)}, Edge::Top},
+        {"along the right", monitor, {QRect(2301, 0, 3, 800)}, Edge::Right},
+        {"along the left", monitor, {QRect(1024, 0, 3, 800)}, Edge::Left},
+        {"a short dock in the middle of the bottom",
+         monitor,
+         {QRect(1511, 751, 306, 49)},
+         Edge::Bottom},
+        {"a panel half beyond the bottom", monitor, {QRect(1024, 790, 1280, 30)}, Edge::Bottom},
+        {"the panel moved beyond the screen, its strip left",
+         monitor,
+         {QRect(1024, 851, 1280, 27), bottomStrip},
+         Edge::Bottom},
+        {"a dock that reaches beyond the monitor's side",
+         monitor,
+         {QRect(0, 797, 2304, 3)},
+         Edge::Bottom},
+        {"a dock along the bottom of the other monitor",
+         monitor,
+         {QRect(0, 765, 1024, 3)},
+         std::nullopt},
+        {"a dock that stops short of the edge",
+         monitor,
+         {QRect(1024, 700, 1280, 30)},
+         std::nullopt},
+        {"a square dock at the edge (a dock application)",
+         monitor,
+         {QRect(2240, 736, 64, 64)},
+         std::nullopt},
+        {"a bottom strip standing up from the edge",
+         monitor,
+         {QRect(2000, 700, 3, 100)},
+         std::nullopt},
+        {"a dock beyond every edge", monitor, {QRect(-9999, -9999, 3, 3)}, std::nullopt},
+        {"strips along the top and the bottom",
+         monitor,
+         {QRect(1024, 0, 1280, 3), bottomStrip},
+         Edge::Bottom},
+        {"reserved room wins over a dock", monitor.adjusted(0, 30, 0, 0), {bottomStrip}, Edge::Top},
+        {"reserved room at the left wins too",
+         monitor.adjusted(40, 0, 0, 0),
+         {bottomStrip},
+         Edge::Left},
+        {"reserved room without a dock", monitor.adjusted(0, 0, 0, -30), {}, Edge::Bottom},
+        {"nothing reserved and no dock", monitor, {}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(panelEdge(monitor, c.available, c.docks), c.expected) << c.what;
+    }
 }

@@ -1,5 +1,5 @@
-// Runs on a real X server with xfwm4 (tests/support/x11): the monitors it was split into are in
-// VELARCANA_TEST_MONITORS, as xrandr writes them, the primary one first.
+// Runs on a real X server with xfwm4 (tests/support/x11), split into the monitors of
+// VELARCANA_TEST_MONITORS, the primary one first.
 #include "forms/Forms.h"
 #include "platform/IniFile.h"
 #include "platform/ScreenMetrics.h"
@@ -10,13 +10,13 @@
 #include "shell/ShellState.h"
 #include "support/DesktopDeadline.h"
 #include "support/TempProgramFolder.h"
+#include "support/X11Desktop.h"
 #include "support/X11Dock.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,41 +31,15 @@ namespace {
 
 constexpr int kLeft = 0, kTop = 1, kRight = 2, kBottom = 3;
 constexpr int kPanel = 30;
-
-std::vector<QRect> monitorsOfTheRun() {
-    static const QRegularExpression form(
-        QStringLiteral(R"(^(\d+)(?:/\d+)?x(\d+)(?:/\d+)?\+(\d+)\+(\d+)$)"));
-    std::vector<QRect> monitors;
-    for (const QString& text :
-         qEnvironmentVariable("VELARCANA_TEST_MONITORS").split(u' ', Qt::SkipEmptyParts)) {
-        const auto m = form.match(text);
-        if (m.hasMatch()) {
-            monitors.emplace_back(m.captured(3).toInt(), m.captured(4).toInt(),
-                                  m.captured(1).toInt(), m.captured(2).toInt());
-        }
-    }
-    return monitors;
-}
+// What an autohiding panel keeps of itself on the screen (xfce4-panel 4.18).
+constexpr int kHiddenPanel = 3;
 
 QRect available() {
     const auto screen = primaryScreenGeometry();
     return screen ? screen->available : QRect();
 }
 
-class X11Desktop : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(QGuiApplication::platformName(), "xcb");
-        ASSERT_FALSE(monitors.empty()) << "VELARCANA_TEST_MONITORS names no monitor";
-        ASSERT_EQ(QGuiApplication::screens().size(), qsizetype(monitors.size()));
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        ASSERT_EQ(screen->geometry().topLeft(), primary.topLeft());
-        ASSERT_EQ(screen->geometry().size() * screen->devicePixelRatio(), primary.size());
-    }
-
-    const std::vector<QRect> monitors = monitorsOfTheRun();
-    const QRect primary = monitors.empty() ? QRect() : monitors.front();
-};
+class X11Desktop : public testing_support::X11LayoutTest {};
 
 // The primary monitor less a panel at one of its edges (at one device pixel per pixel).
 QRect lessPanel(const QRect& monitor, int edge, int thickness) {
@@ -87,6 +61,22 @@ TEST_F(X11Desktop, APanelAtEachEdgeOfThePrimaryMonitorIsItsTaskbar) {
         EXPECT_EQ(taskbarEdge(), edge) << edge;
         EXPECT_EQ(available(), lessPanel(primary, edge, kPanel)) << edge;
     }
+}
+
+// Also where Qt scales the screen by 2: the 3-pixel strip is then 1.5 of its pixels deep.
+TEST_F(X11Desktop, AHiddenPanelAlongAnEdgeOfThePrimaryMonitorIsItsTaskbar) {
+    for (const int edge : {kLeft, kTop, kRight, kBottom}) {
+        const X11Dock dock(primary, edge, kHiddenPanel, X11Dock::Reserve::Nothing);
+        EXPECT_EQ(available(), QGuiApplication::primaryScreen()->geometry())
+            << "it reserves nothing: " << edge;
+        EXPECT_EQ(taskbarEdge(), edge) << edge;
+    }
+}
+
+TEST_F(X11Desktop, APanelThatReservesRoomWinsOverAHiddenOne) {
+    const X11Dock hidden(primary, kBottom, kHiddenPanel, X11Dock::Reserve::Nothing);
+    const X11Dock top(primary, kTop, kPanel);
+    EXPECT_EQ(taskbarEdge(), kTop);
 }
 
 TEST_F(X11Desktop, APanelWithOnlyTheOldStrutCounts) {
@@ -124,14 +114,20 @@ TEST_F(X11Desktop, TheOptionsWindowTakesThePersonalStyleOnlyOverABottomPanel) {
     forms::Forms& forms = forms::Forms::instance();
     const struct {
         int edge;
+        X11Dock::Reserve reserve;
         const char* stored;
         std::size_t boxes;
-    } cases[] = {{kBottom, "personal", 0}, {kLeft, "windows xp", 1}, {kTop, "windows xp", 1}};
+    } cases[] = {{kBottom, X11Dock::Reserve::Partial, "personal", 0},
+                 {kBottom, X11Dock::Reserve::Nothing, "personal", 0},
+                 {kLeft, X11Dock::Reserve::Partial, "windows xp", 1},
+                 {kTop, X11Dock::Reserve::Partial, "windows xp", 1},
+                 {kTop, X11Dock::Reserve::Nothing, "windows xp", 1}};
     for (const auto& c : cases) {
         shell::resetShellState();
         boxes.clear();
         const testing_support::TempProgramFolder folder;
-        const X11Dock dock(primary, c.edge, kPanel);
+        const bool hidden = c.reserve == X11Dock::Reserve::Nothing;
+        const X11Dock dock(primary, c.edge, hidden ? kHiddenPanel : kPanel, c.reserve);
         shell::FrmOptions& options = *forms.get<shell::FrmOptions>();
         options.Show();
         auto* personal = options.findChild<QRadioButton*>(QStringLiteral("OptionPersonal"));
@@ -140,8 +136,8 @@ TEST_F(X11Desktop, TheOptionsWindowTakesThePersonalStyleOnlyOverABottomPanel) {
         EXPECT_EQ(platform::GetPrivateProfileString("opciones", "Estilo Tooltips", "",
                                                     folder.file("opciones.ini")),
                   c.stored)
-            << c.edge;
-        ASSERT_EQ(boxes.size(), c.boxes) << c.edge;
+            << c.edge << (hidden ? " hidden" : "");
+        ASSERT_EQ(boxes.size(), c.boxes) << c.edge << (hidden ? " hidden" : "");
         if (c.boxes > 0) {
             EXPECT_EQ(boxes[0].title, "Info Tooltip");
         }
@@ -154,7 +150,7 @@ TEST_F(X11Desktop, TheOptionsWindowTakesThePersonalStyleOnlyOverABottomPanel) {
 
 // Where Qt itself knows the area (one monitor), both agree once Qt has seen the change.
 TEST_F(X11Desktop, OnOneMonitorQtAgrees) {
-    ASSERT_EQ(monitors.size(), 1U) << "beside another monitor Qt reports the whole one";
+    ASSERT_EQ(monitors.size(), 1U) << "beside another monitor Qt takes one area for the desktop";
     for (const int edge : {kLeft, kTop, kRight, kBottom}) {
         const X11Dock dock(primary, edge, kPanel);
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -171,6 +167,7 @@ TEST_F(X11Desktop, OnOneMonitorQtAgrees) {
 TEST_F(X11Desktop, APanelOnTheOtherMonitorDoesNotCount) {
     ASSERT_GE(monitors.size(), 2U);
     const X11Dock other(monitors[1], kBottom, kPanel);
+    const X11Dock hidden(monitors[1], kTop, kHiddenPanel, X11Dock::Reserve::Nothing);
     EXPECT_EQ(available(), primary);
     EXPECT_EQ(taskbarEdge(), kLeft);
     const X11Dock top(primary, kTop, kPanel);

@@ -4,8 +4,8 @@
 
 namespace testing_support {
 
-// A 1920 x 1080 primary screen with one panel, or no screen at all, in place of the real one;
-// installs itself while it lives.
+// A 1920 x 1080 primary screen with one panel, any other geometry with docks, or no screen at all,
+// in place of the real one; installs itself while it lives.
 class FakeScreen final : public platform::ScreenSource {
 public:
     static constexpr int kPanel = 30; // pixels
@@ -21,10 +21,10 @@ public:
         const QRect full(0, 0, 1920, 1080);
         const QMargins panel[] = {
             {kPanel, 0, 0, 0}, {0, kPanel, 0, 0}, {0, 0, kPanel, 0}, {0, 0, 0, kPanel}};
-        m_screen = platform::ScreenGeometry{full, full - panel[edge]};
+        m_screen = platform::ScreenGeometry{full, full - panel[edge], {}};
     }
-    void setGeometry(const QRect& full, const QRect& available) {
-        m_screen = platform::ScreenGeometry{full, available};
+    void setGeometry(const QRect& full, const QRect& available, std::vector<QRect> docks = {}) {
+        m_screen = platform::ScreenGeometry{full, available, std::move(docks)};
     }
     void removeScreen() { m_screen.reset(); }
 

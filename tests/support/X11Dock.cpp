@@ -86,9 +86,11 @@ X11Dock::X11Dock(const QRect& monitor, int edge, int thickness, Reserve reserve)
                             atom(m_connection, "_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL, 32, 12,
                             strut.data());
     }
-    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window,
-                        atom(m_connection, "_NET_WM_STRUT"), XCB_ATOM_CARDINAL, 32, 4,
-                        strut.data());
+    if (reserve != Reserve::Nothing) {
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window,
+                            atom(m_connection, "_NET_WM_STRUT"), XCB_ATOM_CARDINAL, 32, 4,
+                            strut.data());
+    }
     xcb_map_window(m_connection, m_window);
     xcb_flush(m_connection);
     waitUntilListed(true);

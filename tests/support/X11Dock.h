@@ -9,10 +9,13 @@ struct xcb_connection_t;
 namespace testing_support {
 
 // A panel of our own on the X display (a client of its own): a dock window along one edge of a
-// monitor that reserves its room, listed by the window manager while the object lives.
+// monitor that reserves its room, or none as an autohiding panel, listed by the window manager
+// while the object lives.
 class X11Dock {
 public:
-    enum class Reserve { Partial, WholeEdgesOnly }; // _NET_WM_STRUT_PARTIAL, or only _NET_WM_STRUT
+    // _NET_WM_STRUT_PARTIAL, only _NET_WM_STRUT, or no strut at all (the strip an autohiding panel
+    // keeps on the screen).
+    enum class Reserve { Partial, WholeEdgesOnly, Nothing };
 
     // `thickness` device pixels deep along `edge` (0 left, 1 top, 2 right, 3 bottom) of `monitor`
     // (device pixels, root coordinates). Returns once the window manager lists it.

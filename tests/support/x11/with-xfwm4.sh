@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on the current X display under the xfwm4 window manager, the screen split into
-# RandR monitors when asked (the first one primary), and stops the window manager afterwards.
+# RandR monitors when asked (the first one given is primary, wherever it lies), and stops the window
+# manager afterwards.
 #   with-xfwm4.sh [--monitor WIDTH/MMxHEIGHT/MM+X+Y]... -- command [argument...]
 # xfwm4 keeps its settings on a D-Bus session bus of its own and in a fresh configuration folder.
 set -euo pipefail
