@@ -1,15 +1,12 @@
 #include "platform/X11WorkArea.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-#include <QtGui/qguiapplication_platform.h>
+#include "platform/X11Connection.h"
 
-#include <xcb/xcb.h>
+#include <QScreen>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace platform {
 namespace {
@@ -17,11 +14,6 @@ namespace {
 constexpr std::uint32_t kMaxClients = 4096;
 constexpr std::uint32_t kMaxDesktops = 64;
 constexpr std::uint32_t kMaxWindowTypes = 16;
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <class T> using Reply = std::unique_ptr<T, FreeReply>;
 
 struct Atoms {
     xcb_atom_t clientList, workArea, currentDesktop, strutPartial, strut, windowType, dock;
@@ -78,12 +70,7 @@ std::vector<std::uint32_t> propertyValues(xcb_connection_t* c, xcb_get_property_
 
 // The root window of the screen the display name asks for.
 std::optional<xcb_window_t> rootWindow(xcb_connection_t* c) {
-    char* host = nullptr;
-    int display = 0;
-    int screen = 0;
-    if (xcb_parse_display(nullptr, &host, &display, &screen) != 0) {
-        std::free(host);
-    }
+    int screen = defaultX11Screen();
     for (auto it = xcb_setup_roots_iterator(xcb_get_setup(c)); it.rem > 0;
          xcb_screen_next(&it), --screen) {
         if (screen == 0) {
@@ -151,19 +138,10 @@ void readClients(xcb_connection_t* c, const std::vector<std::uint32_t>& windows,
     panels.docks = rectanglesOf(c, docks, root);
 }
 
-xcb_connection_t* qtConnection() {
-    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb")) {
-        return nullptr;
-    }
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    return c && xcb_connection_has_error(c) == 0 ? c : nullptr;
-}
-
 } // namespace
 
 std::optional<DesktopPanels> readX11Panels() {
-    xcb_connection_t* c = qtConnection();
+    xcb_connection_t* c = qtX11Connection();
     const auto root = c ? rootWindow(c) : std::nullopt;
     if (!root) {
         return std::nullopt;

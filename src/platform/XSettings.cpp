@@ -1,12 +1,8 @@
 #include "platform/XSettings.h"
 
-#include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
+#include "platform/X11Connection.h"
 
 #include <cstdlib>
-#include <memory>
 
 namespace platform {
 namespace {
@@ -92,35 +88,11 @@ bool readSetting(FieldReader& in, XSettings& settings) {
     }
 }
 
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <class T> using Reply = std::unique_ptr<T, FreeReply>;
-
-xcb_connection_t* qtConnection() {
-    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb")) {
-        return nullptr;
-    }
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    return c && xcb_connection_has_error(c) == 0 ? c : nullptr;
-}
-
 xcb_atom_t atomNamed(xcb_connection_t* c, const QByteArray& name) {
     const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.constData()),
         nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
-int defaultScreen() {
-    char* host = nullptr;
-    int display = 0;
-    int screen = 0;
-    if (xcb_parse_display(nullptr, &host, &display, &screen) != 0) {
-        std::free(host);
-    }
-    return screen;
 }
 
 } // namespace
@@ -145,11 +117,11 @@ std::optional<XSettings> parseXSettings(const QByteArray& data) {
 }
 
 std::optional<XSettings> readXSettings() {
-    xcb_connection_t* c = qtConnection();
+    xcb_connection_t* c = qtX11Connection();
     if (!c) {
         return std::nullopt;
     }
-    const QByteArray selection = "_XSETTINGS_S" + QByteArray::number(defaultScreen());
+    const QByteArray selection = "_XSETTINGS_S" + QByteArray::number(defaultX11Screen());
     const xcb_atom_t selectionAtom = atomNamed(c, selection);
     const xcb_atom_t property = atomNamed(c, "_XSETTINGS_SETTINGS");
     const Reply<xcb_get_selection_owner_reply_t> owner(
