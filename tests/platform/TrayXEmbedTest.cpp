@@ -26,6 +26,8 @@ namespace {
 
 // Off the tray and every window of the program.
 const QPoint kAway(640, 500);
+// How long the icon keeps its place before the tray counts as laid out.
+constexpr int kLayoutSettledMs = 300;
 
 // How long the balloon may stay once the pointer has left: the hover tick sees it leave within a
 // tenth of a second. A balloon that the code forgets is taken away only by Qt, after the time
@@ -101,15 +103,24 @@ protected:
         ASSERT_TRUE(iconDocked()) << "the icon did not dock";
     }
 
-    // Waits until the icon's window is docked in the tray and shown; keeps its rectangle as the
-    // X server has it.
+    // Waits until the icon's window is docked in the tray and shown, and the tray has done
+    // laying it out (a busy trayer first maps it at its corner); keeps its rectangle as the X
+    // server has it.
     bool iconDocked() {
+        QElapsedTimer settled;
+        settled.start();
+        iconRect = QRect();
         return QTest::qWaitFor(
-            [this] {
+            [&] {
                 QWidget* icon = trayIconWindow();
                 const XWindowInfo info = icon ? xWindowInfo(icon->winId()) : XWindowInfo();
-                iconRect = info.rect;
-                return info.viewable && info.embedded && !info.rect.isEmpty();
+                if (!info.viewable || !info.embedded || info.rect.isEmpty() ||
+                    info.rect != iconRect) {
+                    iconRect = info.rect;
+                    settled.start();
+                    return false;
+                }
+                return settled.elapsed() >= kLayoutSettledMs;
             },
             kDesktopDeadlineMs);
     }
