@@ -4,7 +4,27 @@
 
 #include <QApplication>
 
+#include <csignal>
+
+namespace {
+
+void fileSizeLimitReached(int) {}
+
+// Under a file size limit (ulimit -f) a write past it then fails as on a full disk, which every
+// writer handles, instead of ending the program. Caught rather than ignored: a program started
+// from here (the help or log viewer) gets the signal's default back.
+void writesFailPastTheFileSizeLimit() {
+    struct sigaction action {};
+    action.sa_handler = fileSizeLimitReached;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGXFSZ, &action, nullptr);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    writesFailPastTheFileSizeLimit();
     // The program places its own windows (notifications, tooltips), which Wayland does not
     // allow: run through XWayland unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&

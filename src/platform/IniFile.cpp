@@ -2,6 +2,7 @@
 
 #include "runtime/Ansi.h"
 #include "runtime/FileWrite.h"
+#include "runtime/RegularFile.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -16,40 +17,93 @@ namespace {
 // Lines longer than this are damage, not settings; they are kept but never read as a key.
 constexpr qsizetype kMaxLineLength = 4096;
 
-// An editor may save the file as UTF-8 behind a byte order mark.
+// An editor may save the file as UTF-8 behind a byte order mark, or as UTF-8 alone.
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-// The file's lines and how it was stored, so that a write stores it the same way.
+enum class Encoding { Ansi, Utf8, Utf8WithMark };
+
+// The file's lines and how it was stored, so that a write stores it the same way. A file that
+// could not be read whole is not written over.
 struct IniText {
     QStringList lines;
-    bool utf8 = false;
+    Encoding encoding = Encoding::Ansi;
+    bool writable = true;
 };
 
-QString decode(QByteArray bytes, bool& utf8) {
-    utf8 = false;
-    if (!bytes.startsWith(kUtf8Mark)) {
-        return runtime::fromAnsi(bytes);
+std::optional<QString> fromUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return decoder.hasError() ? std::nullopt : std::optional<QString>(text);
+}
+
+bool holdsNonAscii(const QByteArray& bytes) {
+    return std::any_of(bytes.cbegin(), bytes.cend(),
+                       [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });
+}
+
+// Windows-1252 unless the bytes are UTF-8: behind the mark, or without it where they hold
+// characters beyond ASCII in valid UTF-8, which a Windows-1252 text practically never does.
+QString decode(QByteArray bytes, Encoding& encoding) {
+    encoding = Encoding::Ansi;
+    const bool marked = bytes.startsWith(kUtf8Mark);
+    if (marked) {
+        bytes.remove(0, qsizetype(sizeof kUtf8Mark) - 1);
     }
-    bytes.remove(0, qsizetype(sizeof kUtf8Mark) - 1);
-    QStringDecoder fromUtf8(QStringDecoder::Utf8);
-    const QString text = fromUtf8(bytes);
-    utf8 = !fromUtf8.hasError();
-    return utf8 ? text : runtime::fromAnsi(bytes);
+    if (marked || holdsNonAscii(bytes)) {
+        if (const std::optional<QString> text = fromUtf8(bytes)) {
+            encoding = marked ? Encoding::Utf8WithMark : Encoding::Utf8;
+            return *text;
+        }
+    }
+    return runtime::fromAnsi(bytes);
 }
 
 QByteArray encode(const IniText& ini) {
     const QString text = ini.lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
-    return ini.utf8 ? QByteArray(kUtf8Mark) + text.toUtf8() : runtime::toAnsi(text);
+    switch (ini.encoding) {
+    case Encoding::Utf8WithMark:
+        return QByteArray(kUtf8Mark) + text.toUtf8();
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Ansi:
+        break;
+    }
+    return runtime::toAnsi(text);
 }
 
-// CR LF, LF and CR alone all end a line.
+// At most the first kSettingsFileMax bytes, up to the end of the last whole line among them.
+std::optional<QByteArray> readStart(const QString& path, bool& whole) {
+    QFile file;
+    if (runtime::openRegular(file, path, QIODevice::ReadOnly) == runtime::Opened::No) {
+        return std::nullopt;
+    }
+    // No more asked for than the file holds: a read sets aside all the room it asks for.
+    QByteArray bytes = file.read(std::min(file.size(), kSettingsFileMax) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    whole = bytes.size() <= kSettingsFileMax && file.atEnd();
+    if (!whole) {
+        const qsizetype lineEnd = std::max(bytes.lastIndexOf('\n', kSettingsFileMax - 1),
+                                           bytes.lastIndexOf('\r', kSettingsFileMax - 1));
+        bytes.truncate(lineEnd + 1);
+    }
+    return bytes;
+}
+
+// CR LF, LF and CR alone all end a line. A missing file has no lines and may be created; what
+// is not a regular file, or cannot be read, has none either and is never written.
 IniText readIni(const QString& path) {
     IniText ini;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (runtime::fileKind(path) == runtime::FileKind::Missing) {
         return ini;
     }
-    QString text = decode(file.readAll(), ini.utf8);
+    const std::optional<QByteArray> bytes = readStart(path, ini.writable);
+    if (!bytes) {
+        ini.writable = false;
+        return ini;
+    }
+    QString text = decode(*bytes, ini.encoding);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     ini.lines = text.split(QLatin1Char('\n'));
@@ -59,9 +113,10 @@ IniText readIni(const QString& path) {
     return ini;
 }
 
+// In one pair of double or single quotes.
 bool quoted(const QString& value) {
-    return value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
-           value.endsWith(QLatin1Char('"'));
+    return value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+           value.back() == value.front();
 }
 
 std::optional<QString> sectionName(const QString& line) {
@@ -85,7 +140,7 @@ bool isKeyLine(const QString& line, const QString& key, QString* value = nullptr
         return false;
     }
     if (value) {
-        // One pair of double quotes around a value is not part of it.
+        // One pair of quotes around a value is not part of it.
         *value = line.mid(equals + 1).trimmed();
         if (quoted(*value)) {
             *value = value->mid(1, value->size() - 2);
@@ -128,6 +183,9 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
         return false;
     }
     IniText ini = readIni(file);
+    if (!ini.writable) {
+        return false;
+    }
     QStringList& lines = ini.lines;
     // A value that is itself quoted keeps its quotes inside one more pair.
     const QString stored = quoted(value) ? QLatin1Char('"') + value + QLatin1Char('"') : value;

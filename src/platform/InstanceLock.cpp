@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +49,34 @@ bool makeUserFolders(const QString& path) {
     return ::mkdir(QFile::encodeName(path).constData(), kUserOnly) == 0 || errno == EEXIST;
 }
 
+// As Qt tells a live holder: the process is there and runs the program that wrote the lock.
+bool processRuns(qint64 pid, const QString& program) {
+    if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) {
+        return false;
+    }
+    QString executable = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+    // A program replaced on disk while it runs (installed anew) is still that program.
+    const QLatin1String replaced(" (deleted)");
+    if (executable.endsWith(replaced)) {
+        executable.chop(replaced.size());
+    }
+    return executable.isEmpty() || program.isEmpty() || QFileInfo(executable).fileName() == program;
+}
+
+// Qt takes the place of a lock whose holder is gone, but only through a second lock file of its
+// own, which a full disk or a file size limit does not let it write: the lock that is left then
+// still tells no running instance. A holder on another machine cannot be told, and counts.
+bool holderRuns(const QLockFile& lock) {
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!lock.getLockInfo(&pid, &host, &program)) {
+        return true;
+    }
+    const bool sameMachine = host.isEmpty() || host == QSysInfo::machineHostName();
+    return !sameMachine || processRuns(pid, program);
+}
+
 } // namespace
 
 // Keyed by the program folder and kept outside it, so that a read-only program folder still
@@ -70,7 +100,8 @@ InstanceLock::Outcome InstanceLock::acquire() {
         return Outcome::Taken;
     }
     // Only a lock file with a live holder; a file that cannot be made says nothing of one.
-    return m_lock->error() == QLockFile::LockFailedError ? Outcome::Running : Outcome::Unavailable;
+    const bool held = m_lock->error() == QLockFile::LockFailedError && holderRuns(*m_lock);
+    return held ? Outcome::Running : Outcome::Unavailable;
 }
 
 } // namespace platform

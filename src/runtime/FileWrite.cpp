@@ -1,7 +1,8 @@
 #include "runtime/FileWrite.h"
 
+#include "runtime/RegularFile.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -27,10 +28,17 @@ bool syncToDisk(int descriptor) {
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, WhereFolderRefuses fallback) {
+    // A new file renamed over a pipe or a device would take its place, and through a link the
+    // device itself.
+    const FileKind kind = fileKind(path);
+    if (kind == FileKind::Other) {
+        return false;
+    }
+    // Through a link, the new file replaces the file the link names, and the link stays.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const bool inPlace =
-            fallback == WhereFolderRefuses::RewriteInPlace && QFileInfo(path).isFile();
+            fallback == WhereFolderRefuses::RewriteInPlace && kind == FileKind::Regular;
         return inPlace && rewriteInPlace(path, bytes);
     }
     // commit() alone would rename a file whose last bytes never reached the disk over the old one.
@@ -42,8 +50,8 @@ bool replaceFile(const QString& path, const QByteArray& bytes, WhereFolderRefuse
 }
 
 bool rewriteInPlace(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+    QFile file;
+    if (openRegular(file, path, QIODevice::ReadWrite | QIODevice::Unbuffered, true) == Opened::No) {
         return false;
     }
     const QByteArray old = file.readAll();

@@ -7,7 +7,9 @@ namespace runtime {
 
 // Writes of a whole file that count as done only when every byte reached the disk: each write,
 // the flush and the sync are checked, and on any failure (a full disk, a file size limit) the
-// old file stays exactly as it was and the result is false.
+// old file stays exactly as it was and the result is false. Only a regular file is written: a
+// pipe, a device or a folder under the name (or behind a link) fails the write and stays as it
+// is. Through a link to a regular file, that file is written and the link stays.
 
 enum class WhereFolderRefuses {
     Fail,          // the file is replaced through a new file beside it, or not at all
@@ -20,7 +22,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes,
                  WhereFolderRefuses fallback = WhereFolderRefuses::Fail);
 
 // Writes the bytes over the file itself from its start, keeping the file (its owner and rights).
-// When they do not all fit, the old bytes are written back.
+// A missing file is created. When they do not all fit, the old bytes are written back.
 bool rewriteInPlace(const QString& path, const QByteArray& bytes);
 
 // Flushes what the process still holds of an open file to the disk; false when the system

@@ -2,6 +2,7 @@
 
 #include "runtime/Ansi.h"
 #include "runtime/FileWrite.h"
+#include "runtime/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,18 +24,17 @@ QByteArray joinLines(const QStringList& lines) {
 
 // The last line has no line break: a line cut short, or a file ended by hand.
 bool endsMidLine(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) {
+    QFile file;
+    if (openRegular(file, path, QIODevice::ReadOnly) == Opened::No || file.size() == 0) {
         return false;
     }
     return file.seek(file.size() - 1) && file.read(1) != "\n";
 }
 
-// The first line, read no further than a record can reach: a huge file, or one that is a device
-// without end, costs no more than that.
+// The first line, read no further than a record can reach: a huge file costs no more than that.
 std::optional<QString> readFirstLine(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (openRegular(file, path, QIODevice::ReadOnly) == Opened::No) {
         return std::nullopt;
     }
     QByteArray line = file.readLine(kFirstLineMax);
@@ -50,8 +50,8 @@ std::optional<QString> readFirstLine(const QString& path) {
 } // namespace
 
 std::optional<QStringList> readLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (openRegular(file, path, QIODevice::ReadOnly) == Opened::No) {
         return std::nullopt;
     }
     QString text = fromAnsi(file.readAll());
@@ -76,10 +76,11 @@ bool appendLines(const QString& path, const QStringList& lines) {
     if (!bytes.isEmpty() && endsMidLine(path)) {
         bytes.prepend("\r\n");
     }
-    const bool existed = QFileInfo::exists(path);
     // Unbuffered, a write that does not fit fails here, and nothing is left to go out at close.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    QFile file;
+    const Opened opened = openRegular(
+        file, path, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, true);
+    if (opened == Opened::No) {
         return false;
     }
     const qint64 before = file.size();
@@ -87,10 +88,11 @@ bool appendLines(const QString& path, const QStringList& lines) {
         return true;
     }
     // The lines go in whole or not at all: what did fit is cut off again.
-    if (existed) {
+    if (opened == Opened::Existing) {
         file.resize(before);
     } else {
-        file.remove();
+        // The new file itself, not a link that led to it.
+        QFile::remove(QFileInfo(path).canonicalFilePath());
     }
     return false;
 }

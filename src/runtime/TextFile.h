@@ -11,7 +11,8 @@
 namespace runtime {
 
 // Sequential text files in Windows-1252. Writers end every line with CR LF; readers accept
-// CR LF and LF.
+// CR LF and LF. Only regular files are read and written (runtime/RegularFile.h): anything else
+// under the name reads as a missing file, and a write to it fails.
 
 // The lines of a file, or nothing when it cannot be read.
 std::optional<QStringList> readLines(const QString& path);

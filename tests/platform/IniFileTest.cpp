@@ -4,6 +4,10 @@
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using platform::GetPrivateProfileString;
@@ -135,22 +139,117 @@ TEST_F(IniFile, FilesAsOtherProgramsLeaveThemReadAndWriteBackWhole) {
         {"every line end at once", "[opciones]\rMinimizar=toolbar\nHemisferio=Sur\r\n",
          "Hemisferio", "Sur",
          "[opciones]\r\nMinimizar=toolbar\r\nHemisferio=Sur\r\nTirada=objetiva\r\n"},
+        {"a value in single quotes", "[opciones]\r\ntipocartas='oldones'\r\n", "tipocartas",
+         "oldones", "[opciones]\r\ntipocartas='oldones'\r\nTirada=objetiva\r\n"},
+        {"single quotes with blanks", "[opciones]\r\nPerfil-Bio = ' Ana ' \r\n", "Perfil-Bio",
+         " Ana ", "[opciones]\r\nPerfil-Bio = ' Ana ' \r\nTirada=objetiva\r\n"},
+        {"quotes that do not match", "[opciones]\r\nPerfil-Bio='Ana\"\r\n", "Perfil-Bio", "'Ana\"",
+         "[opciones]\r\nPerfil-Bio='Ana\"\r\nTirada=objetiva\r\n"},
+        {"UTF-8 without a mark",
+         "; configuraci\xC3\xB3n a mano\n[opciones]\nM\xC3\xB3"
+         "dulo Inicial=Oracle\nTirada='real'\n[Posici\xC3\xB3n]\nVelarcanacod_Left=1200\n",
+         "Módulo Inicial", "Oracle",
+         "; configuraci\xC3\xB3n a mano\r\n[opciones]\r\nM\xC3\xB3"
+         "dulo Inicial=Oracle\r\nTirada=objetiva\r\n[Posici\xC3\xB3n]\r\n"
+         "Velarcanacod_Left=1200\r\n"},
+        {"Windows-1252 with accents",
+         "[opciones]\r\nM\xF3"
+         "dulo Inicial=Names\r\nSongAmbient=/m/\xE9t\xE9.mid\r\n",
+         "SongAmbient", "/m/été.mid",
+         "[opciones]\r\nM\xF3"
+         "dulo Inicial=Names\r\nSongAmbient=/m/\xE9t\xE9.mid\r\nTirada=objetiva\r\n"},
+        {"Windows-1252 beside a few bytes of UTF-8",
+         "[opciones]\r\nM\xF3"
+         "dulo Inicial=Names\r\nNombre secundario=Zo\xC3\xAB\r\n",
+         "Módulo Inicial", "Names",
+         "[opciones]\r\nM\xF3"
+         "dulo Inicial=Names\r\nNombre secundario=Zo\xC3\xAB\r\nTirada=objetiva\r\n"},
+        {"UTF-8 cut in the middle of a letter", "[opciones]\r\nNombre secundario=Zo\xC3\r\n",
+         "Nombre secundario", "Zo\u00C3",
+         "[opciones]\r\nNombre secundario=Zo\xC3\r\nTirada=objetiva\r\n"},
     };
     for (const Case& c : cases) {
         folder.write("opciones.ini", c.before);
-        EXPECT_EQ(read(QString::fromUtf8(c.key)), c.value) << c.what;
+        EXPECT_EQ(read(QString::fromUtf8(c.key)), QString::fromUtf8(c.value)) << c.what;
         ASSERT_TRUE(WritePrivateProfileString("opciones", "Tirada", "objetiva", ini())) << c.what;
         EXPECT_EQ(folder.read("opciones.ini"), c.after) << c.what;
-        EXPECT_EQ(read(QString::fromUtf8(c.key)), c.value) << c.what << ", after the write";
+        EXPECT_EQ(read(QString::fromUtf8(c.key)), QString::fromUtf8(c.value))
+            << c.what << ", after the write";
     }
 }
 
 // A value that is itself quoted keeps its quotes once written and read back.
 TEST_F(IniFile, AQuotedValueReadsBackWithItsQuotes) {
-    for (const char* value : {"\"Ana\"", "\"\"", "\"", "a\"b\"c"}) {
+    for (const char* value :
+         {"\"Ana\"", "\"\"", "\"", "a\"b\"c", "'Ana'", "''", "'", "'Ana\"", "\"'Ana'\""}) {
         ASSERT_TRUE(WritePrivateProfileString("opciones", "Perfil-Bio", value, ini())) << value;
         EXPECT_EQ(read("Perfil-Bio"), value);
     }
+}
+
+// A value written into a file kept as UTF-8 is stored as UTF-8; one written into a file of plain
+// ASCII is stored in Windows-1252, as the program writes a new file.
+TEST_F(IniFile, AValueIsWrittenInTheTextOfItsFile) {
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"[opciones]\nHemisferio=Sur\n# n\xC3\xBA"
+         "mero\n",
+         "[opciones]\r\nHemisferio=Sur\r\n# n\xC3\xBA"
+         "mero\r\nNombre secundario=Zo\xC3\xAB\r\n"},
+        {"[opciones]\nHemisferio=Sur\n",
+         "[opciones]\r\nHemisferio=Sur\r\nNombre secundario=Zo\xEB\r\n"},
+    };
+    for (const auto& [before, after] : cases) {
+        folder.write("opciones.ini", before);
+        ASSERT_TRUE(WritePrivateProfileString("opciones", "Nombre secundario", "Zoë", ini()));
+        EXPECT_EQ(folder.read("opciones.ini"), after);
+        EXPECT_EQ(read("Nombre secundario"), "Zoë");
+    }
+}
+
+// Only the start of a huge file is read, up to its last whole line there; such a file is not
+// written over, since what lies beyond would be lost.
+TEST_F(IniFile, OfAFileTooLongToReadWholeOnlyTheStartIsReadAndNothingIsWritten) {
+    const QByteArray start = "[opciones]\r\nTirada=real\r\n; ";
+    const QByteArray filler(platform::kSettingsFileMax - start.size() - 2, 'x');
+    const QByteArray file = start + filler + "\r\nHemisferio=Sur\r\n";
+    ASSERT_GT(file.size(), platform::kSettingsFileMax);
+    folder.write("opciones.ini", file);
+    EXPECT_EQ(read("Tirada"), "real");
+    EXPECT_EQ(read("Hemisferio"), "") << "a line that ends beyond the start is not read";
+    EXPECT_FALSE(WritePrivateProfileString("opciones", "Tirada", "objetiva", ini()));
+    EXPECT_EQ(folder.read("opciones.ini"), file);
+
+    folder.write("opciones.ini", file.left(platform::kSettingsFileMax));
+    EXPECT_EQ(read("Tirada"), "real");
+    ASSERT_TRUE(WritePrivateProfileString("opciones", "Tirada", "objetiva", ini()))
+        << "a file just within the bound is written";
+    EXPECT_EQ(read("Tirada"), "objetiva");
+}
+
+// Settings kept elsewhere and linked in (a dotfile manager): read through the link, written into
+// the file it names with that file's rights, and the link stays. A link to a file not yet there
+// makes it where the link points.
+TEST_F(IniFile, ASettingsFileBehindALinkIsWrittenThroughAndTheLinkStays) {
+    QTemporaryDir kept;
+    const QString target = kept.filePath("opciones.ini");
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[opciones]\r\nTirada=real\r\n");
+    file.close();
+    ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(target, ini()));
+    EXPECT_EQ(read("Tirada"), "real");
+    ASSERT_TRUE(WritePrivateProfileString("opciones", "Minimizar", "toolbar", ini()));
+    EXPECT_EQ(QFileInfo(ini()).symLinkTarget(), target);
+    EXPECT_EQ(folder.read("opciones.ini"), "[opciones]\r\nTirada=real\r\nMinimizar=toolbar\r\n");
+    EXPECT_EQ(QFile::permissions(target),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+
+    const QString notYet = kept.filePath("otras.ini");
+    ASSERT_TRUE(QFile::link(notYet, folder.file("otras.ini")));
+    ASSERT_TRUE(WritePrivateProfileString("opciones", "Tirada", "real", folder.file("otras.ini")));
+    EXPECT_EQ(QFileInfo(folder.file("otras.ini")).symLinkTarget(), notYet);
+    EXPECT_EQ(folder.read("otras.ini"), "[opciones]\r\nTirada=real\r\n");
 }
 
 // A line break would spread the value over lines (a path of Linux may hold one); no control

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -189,6 +190,37 @@ TEST_F(CacheFolderTest, WithoutARuntimeFolderTheLockLivesInAFolderOfTheUserAlone
         first.reset();
         EXPECT_EQ(second.acquire(), Outcome::Taken) << "the first one has ended: " << c.what;
     }
+}
+
+// The lock file of a start that ended without taking it away (killed, or crashed).
+bool leftByAnEndedStart(const QString& lockPath) {
+    QDir().mkpath(QFileInfo(lockPath).absolutePath());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QLockFile lock(lockPath);
+        ::_exit(lock.tryLock(0) ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0 && QFile::exists(lockPath);
+}
+
+// Qt takes the place of such a lock through a second lock file of its own: where no file fits,
+// it cannot, and the lock is unavailable, not held by a running instance.
+TEST_F(CacheFolderTest, ALockLeftByAnEndedStartIsNoRunningInstanceWhereNoFileFits) {
+    InstanceLock lock(folder.path());
+    ASSERT_TRUE(leftByAnEndedStart(lock.path()));
+    {
+        const testing_support::FileSizeLimit full(0);
+        if (!full.holds()) {
+            GTEST_SKIP() << "the file size limit cannot be set";
+        }
+        EXPECT_EQ(lock.acquire(), Outcome::Unavailable);
+    }
+    EXPECT_EQ(lock.acquire(), Outcome::Taken) << "with room, it takes the ended start's place";
+    const testing_support::FileSizeLimit full(0);
+    InstanceLock second(folder.path());
+    EXPECT_EQ(second.acquire(), Outcome::Running) << "a running holder still refuses the start";
 }
 
 // Something in the way of the lock file that is not a running instance.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -131,6 +132,24 @@ TEST(ReplaceFile, WhereTheFolderRefusesANewFileOnlyAnInPlaceWriteGoesIn) {
     EXPECT_FALSE(
         runtime::replaceFile(dir.filePath("new.dat"), "1\r\n", WhereFolderRefuses::RewriteInPlace));
     EXPECT_FALSE(QFile::exists(dir.filePath("new.dat")));
+}
+
+// A file kept elsewhere and linked in: both ways of writing reach the file the link names, and
+// the link stays a link.
+TEST(ReplaceFile, ThroughALinkTheFileItNamesIsWrittenAndTheLinkStays) {
+    QTemporaryDir dir;
+    QTemporaryDir kept;
+    const QString target = kept.filePath("bio.dat");
+    const QString link = dir.filePath("bio.dat");
+    put(target, "15,6,1980\r\n");
+    ASSERT_TRUE(QFile::link(target, link));
+    EXPECT_TRUE(runtime::replaceFile(link, "3,11,1975\r\n"));
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    EXPECT_EQ(contents(target), "3,11,1975\r\n");
+    EXPECT_TRUE(runtime::rewriteInPlace(link, "1,1,1900\r\n"));
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    EXPECT_EQ(contents(target), "1,1,1900\r\n");
+    EXPECT_EQ(QDir(kept.path()).entryList(QDir::Files), QStringList{"bio.dat"});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "support/FileSizeLimit.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -56,6 +57,31 @@ TEST(AppendLines, AFileThatCouldNotTakeTheLinesIsNotLeftBehind) {
         EXPECT_TRUE(runtime::appendLines(path, {})) << "no lines need no room";
         EXPECT_TRUE(QFile::exists(path));
     }
+}
+
+// A log or profiles file linked in from elsewhere grows where the link points; an append through
+// a link to a file not yet there that does not fit takes away the file it made, not the link.
+TEST(AppendLines, ThroughALinkTheFileItNamesGrowsAndTheLinkStays) {
+    QTemporaryDir dir;
+    QTemporaryDir kept;
+    const QString target = kept.filePath("perfiles.txt");
+    const QString link = dir.filePath("perfiles.txt");
+    ASSERT_TRUE(QFile::link(target, link));
+    {
+        testing_support::FileSizeLimit full(0);
+        if (!full.holds()) {
+            GTEST_SKIP() << "the file size limit cannot be set";
+        }
+        EXPECT_FALSE(runtime::appendLines(link, {"Ana,March/5/1980,7:05"}));
+    }
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    EXPECT_TRUE(runtime::appendLines(link, {"Ana,March/5/1980,7:05"}));
+    EXPECT_TRUE(runtime::appendLines(link, {"Eva,May/1/1990,0:00"}));
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    EXPECT_EQ(contents(target), "Ana,March/5/1980,7:05\r\nEva,May/1/1990,0:00\r\n");
+    EXPECT_EQ(runtime::readLines(link),
+              QStringList({"Ana,March/5/1980,7:05", "Eva,May/1/1990,0:00"}));
 }
 
 // Only the first line is used, and only its start is read: a huge file or a link to a device

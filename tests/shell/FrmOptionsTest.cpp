@@ -143,6 +143,39 @@ TEST_F(FrmOptionsTest, OpeningShowsTheStoredValuesAndWritesThemBack) {
     EXPECT_TRUE(s.tiradaReal);
 }
 
+// Settings as a user writes them in an editor on Linux: UTF-8 without a byte order mark, values in
+// single quotes. The window shows the user's choices, and the values it writes back as it opens
+// keep them and the file's text; the lines it does not write stay byte for byte.
+TEST_F(FrmOptionsTest, HandWrittenSettingsKeepTheirChoicesAndTheirText) {
+    const QByteArray untouched[] = {"# configuraci\xC3\xB3n hecha a mano", "[Posici\xC3\xB3n]",
+                                    "Velarcanacod_Left=1200"};
+    folder.write("opciones.ini", untouched[0] + "\n[opciones]\nM\xC3\xB3" +
+                                     "dulo Inicial='Oracle'\nTirada='real'\nHemisferio='Sur'\n"
+                                     "tipocartas=\"oldones\"\n" +
+                                     untouched[1] + "\n" + untouched[2] + "\n");
+    FrmOptions& w = open();
+    EXPECT_EQ(control<QComboBox>(w, "Combolist")->currentText(), "Oracle");
+    EXPECT_TRUE(control<QRadioButton>(w, "OptReal")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(w, "OptionSur")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(w, "OptionFree")->isChecked());
+    EXPECT_TRUE(shellState().tiradaReal);
+
+    EXPECT_EQ(key("Módulo Inicial"), "Oracle");
+    EXPECT_EQ(key("Tirada"), "real");
+    EXPECT_EQ(key("Hemisferio"), "Sur");
+    EXPECT_EQ(key("tipocartas"), "oldones");
+    EXPECT_EQ(
+        platform::GetPrivateProfileString("Posición", "Velarcanacod_Left", "", settingsFile()),
+        "1200");
+    const QByteArray after = folder.read("opciones.ini");
+    EXPECT_FALSE(after.contains('\xF3')) << "no Windows-1252 line was added";
+    EXPECT_EQ(after.count("dulo Inicial="), 1);
+    const QList<QByteArray> lines = after.split('\n');
+    for (const QByteArray& line : untouched) {
+        EXPECT_TRUE(lines.contains(line + '\r')) << line.toStdString();
+    }
+}
+
 TEST_F(FrmOptionsTest, EveryControlWritesItsKeyAtOnce) {
     struct Case {
         const char* control;
