@@ -1,5 +1,6 @@
 #include "runtime/FileWrite.h"
 
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/FullDisk.h"
 #include "support/ReadOnlyFolder.h"
@@ -14,18 +15,10 @@
 using runtime::WhereFolderRefuses;
 using testing_support::FullDisk;
 
+using testing_support::contents;
+using testing_support::put;
+
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 const QByteArray kOld = "[opciones]\r\nTirada=real\r\nModo Silencioso=mudo\r\nHemisferio=Sur\r\n";
 

@@ -1,5 +1,6 @@
 #include "runtime/OwnFile.h"
 
+#include "support/FileBytes.h"
 #include "support/FullDisk.h"
 #include "support/PipeReader.h"
 #include "support/ReadOnlyFolder.h"
@@ -17,18 +18,10 @@
 
 using testing_support::FullDisk;
 
+using testing_support::contents;
+using testing_support::put;
+
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 class OwnFileTest : public testing::Test {
 protected:

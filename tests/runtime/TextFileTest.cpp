@@ -1,5 +1,6 @@
 #include "runtime/TextFile.h"
 
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 
 #include <QFile>
@@ -11,12 +12,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+using testing_support::contents;
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+namespace {
 
 // Appending where the disk has less room than the lines need fails, and whatever did fit is
 // gone again; lines that just fit go in.
