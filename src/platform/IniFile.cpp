@@ -20,18 +20,21 @@ constexpr qsizetype kMaxLineLength = 4096;
 // An editor may save the file as UTF-8 behind a byte order mark, or as UTF-8 alone.
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-enum class Encoding { Ansi, Utf8, Utf8WithMark };
+enum class Encoding { Ansi, Utf8 };
 
 // The file's lines and how it was stored, so that a write stores it the same way. A file that
 // could not be read whole is not written over.
 struct IniText {
     QStringList lines;
     Encoding encoding = Encoding::Ansi;
+    bool marked = false;
     bool writable = true;
 };
 
+// Only the file's first mark is one: a second mark is text of the first line, kept as it is.
 std::optional<QString> fromUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
     const QString text = decoder(bytes);
     return decoder.hasError() ? std::nullopt : std::optional<QString>(text);
 }
@@ -42,16 +45,16 @@ bool holdsNonAscii(const QByteArray& bytes) {
 }
 
 // Windows-1252 unless the bytes are UTF-8: behind the mark, or without it where they hold
-// characters beyond ASCII in valid UTF-8, which a Windows-1252 text practically never does.
-QString decode(QByteArray bytes, Encoding& encoding) {
-    encoding = Encoding::Ansi;
-    const bool marked = bytes.startsWith(kUtf8Mark);
-    if (marked) {
+// characters beyond ASCII in valid UTF-8, which a Windows-1252 text practically never does. A
+// mark before bytes that are no UTF-8 stays in front of them.
+QString decode(QByteArray bytes, IniText& ini) {
+    ini.marked = bytes.startsWith(kUtf8Mark);
+    if (ini.marked) {
         bytes.remove(0, qsizetype(sizeof kUtf8Mark) - 1);
     }
-    if (marked || holdsNonAscii(bytes)) {
+    if (ini.marked || holdsNonAscii(bytes)) {
         if (const std::optional<QString> text = fromUtf8(bytes)) {
-            encoding = marked ? Encoding::Utf8WithMark : Encoding::Utf8;
+            ini.encoding = Encoding::Utf8;
             return *text;
         }
     }
@@ -60,15 +63,8 @@ QString decode(QByteArray bytes, Encoding& encoding) {
 
 QByteArray encode(const IniText& ini) {
     const QString text = ini.lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
-    switch (ini.encoding) {
-    case Encoding::Utf8WithMark:
-        return QByteArray(kUtf8Mark) + text.toUtf8();
-    case Encoding::Utf8:
-        return text.toUtf8();
-    case Encoding::Ansi:
-        break;
-    }
-    return runtime::toAnsi(text);
+    const QByteArray mark = ini.marked ? QByteArray(kUtf8Mark) : QByteArray();
+    return mark + (ini.encoding == Encoding::Utf8 ? text.toUtf8() : runtime::toAnsi(text));
 }
 
 // At most the first kSettingsFileMax bytes, up to the end of the last whole line among them.
@@ -103,7 +99,7 @@ IniText readIni(const QString& path) {
         ini.writable = false;
         return ini;
     }
-    QString text = decode(*bytes, ini.encoding);
+    QString text = decode(*bytes, ini);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     ini.lines = text.split(QLatin1Char('\n'));
@@ -219,7 +215,10 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
     } else if (!written) {
         lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
     }
-    return runtime::replaceFile(file, encode(ini), runtime::WhereFolderRefuses::RewriteInPlace);
+    // A longer file would no longer be read whole, and never be written again.
+    const QByteArray bytes = encode(ini);
+    return bytes.size() <= kSettingsFileMax &&
+           runtime::replaceFile(file, bytes, runtime::WhereFolderRefuses::RewriteInPlace);
 }
 
 } // namespace platform

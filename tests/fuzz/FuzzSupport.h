@@ -45,6 +45,12 @@ inline QString writeProgramFile(const QString& name, const std::uint8_t* data, s
     return path;
 }
 
+// What the file holds now; empty when it cannot be read.
+inline QByteArray readProgramFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline QByteArray bytes(const std::uint8_t* data, std::size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }

@@ -36,13 +36,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Neither UTF-8 nor plain ASCII once in Windows-1252, so the file keeps its text.
     const QString written = QStringLiteral("Zoë Œuvre");
-    const bool fits = static_cast<qint64>(size) <= platform::kSettingsFileMax;
-    fuzzing::require(platform::WritePrivateProfileString(opciones, QStringLiteral("Hemisferio"),
-                                                         written, file) == fits,
-                     "a settings file that is read whole can be written");
-    if (!fits) {
+    const QByteArray old = fuzzing::bytes(data, size);
+    const qint64 length = static_cast<qint64>(size);
+    // Line ends written as CR LF at most double a file; the new section and key take the rest.
+    const bool roomy = 2 * length + 64 <= platform::kSettingsFileMax;
+    const bool done =
+        platform::WritePrivateProfileString(opciones, QStringLiteral("Hemisferio"), written, file);
+    fuzzing::require(done || !roomy, "a settings file with room to grow can be written");
+    fuzzing::require(!done || length <= platform::kSettingsFileMax,
+                     "a file longer than is read is never written over");
+    if (!done) {
+        fuzzing::require(fuzzing::readProgramFile(file) == old,
+                         "a refused write leaves the file as it was");
         return 0;
     }
+    fuzzing::require(fuzzing::readProgramFile(file).size() <= platform::kSettingsFileMax,
+                     "a written file is read whole");
     fuzzing::require(read(opciones, "Hemisferio", file) == written, "a written key reads back");
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         fuzzing::require(read(opciones, kKeys[i], file) == before[i],

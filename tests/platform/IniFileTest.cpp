@@ -120,8 +120,19 @@ TEST_F(IniFile, FilesAsOtherProgramsLeaveThemReadAndWriteBackWhole) {
          mark + "[opciones]\r\nM\xF3"
                 "dulo Inicial=Names\r\n",
          "Módulo Inicial", "Names",
-         "[opciones]\r\nM\xF3"
-         "dulo Inicial=Names\r\nTirada=objetiva\r\n"},
+         mark + "[opciones]\r\nM\xF3"
+                "dulo Inicial=Names\r\nTirada=objetiva\r\n"},
+        // Only the first mark is one: the second starts the first line, which names no section.
+        {"UTF-8 behind two marks", mark + mark + "[opciones]\r\nHemisferio=Sur\r\n", "Hemisferio",
+         "", mark + mark + "[opciones]\r\nHemisferio=Sur\r\n[opciones]\r\nTirada=objetiva\r\n"},
+        {"Windows-1252 behind two marks",
+         mark + mark +
+             "[opciones]\r\nM\xF3"
+             "dulo Inicial=Names\r\n",
+         "Módulo Inicial", "",
+         mark + mark +
+             "[opciones]\r\nM\xF3"
+             "dulo Inicial=Names\r\n[opciones]\r\nTirada=objetiva\r\n"},
         {"a value in double quotes",
          "[opciones]\r\nM\xF3"
          "dulo Inicial=\"Oracle\"\r\n",
@@ -218,12 +229,47 @@ TEST_F(IniFile, OfAFileTooLongToReadWholeOnlyTheStartIsReadAndNothingIsWritten) 
     EXPECT_EQ(read("Hemisferio"), "") << "a line that ends beyond the start is not read";
     EXPECT_FALSE(WritePrivateProfileString("opciones", "Tirada", "objetiva", ini()));
     EXPECT_EQ(folder.read("opciones.ini"), file);
+}
 
-    folder.write("opciones.ini", file.left(platform::kSettingsFileMax));
-    EXPECT_EQ(read("Tirada"), "real");
-    ASSERT_TRUE(WritePrivateProfileString("opciones", "Tirada", "objetiva", ini()))
-        << "a file just within the bound is written";
-    EXPECT_EQ(read("Tirada"), "objetiva");
+// A write that would make the file longer than is read leaves it as it was, so the file never
+// locks itself out of being read whole; a write that fits goes on working.
+TEST_F(IniFile, AtItsSizeLimitAFileTakesOnlyWritesThatFit) {
+    struct Write {
+        const char* key;
+        const char* value;
+        int growth; // bytes the file gains
+    };
+    const Write writes[] = {
+        {"Tirada", "sol", -1},
+        {"Tirada", "luna", 0},
+        {"Tirada", "objetiva", 4},
+        {"Hemisferio", "Sur", 16},
+    };
+    const qint64 max = platform::kSettingsFileMax;
+    for (const qint64 size : {max - 4, max, max + 1}) {
+        // The last line, beyond the filler, must read back after every write.
+        const QByteArray start = "[opciones]\r\nTirada=real\r\n; ";
+        const QByteArray end = "\r\nMinimizar=toolbar\r\n";
+        const QByteArray file = start + QByteArray(size - start.size() - end.size(), 'x') + end;
+        ASSERT_EQ(file.size(), size);
+        for (const Write& w : writes) {
+            SCOPED_TRACE(testing::Message()
+                         << size - max << " from the limit, " << w.key << "=" << w.value);
+            folder.write("opciones.ini", file);
+            const bool fits = size <= max && size + w.growth <= max;
+            ASSERT_EQ(WritePrivateProfileString("opciones", w.key, w.value, ini()), fits);
+            if (!fits) {
+                EXPECT_EQ(folder.read("opciones.ini"), file);
+                continue;
+            }
+            EXPECT_EQ(folder.read("opciones.ini").size(), size + w.growth);
+            EXPECT_EQ(read(w.key), w.value);
+            EXPECT_EQ(read("Minimizar"), "toolbar");
+            if (QString(w.key) != "Tirada") {
+                EXPECT_EQ(read("Tirada"), "real");
+            }
+        }
+    }
 }
 
 // Settings kept elsewhere and linked in (a dotfile manager): read through the link, written into
