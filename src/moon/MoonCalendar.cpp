@@ -16,7 +16,6 @@ constexpr std::array<const char*, 12> NombresMes = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-constexpr double kGregorianReformDate = -115858.0; // 15 October 1582
 constexpr double kGregorianReformJD = 2299160.5;
 // Julian day of the date value 0 (30 December 1899, 00:00), less half a day, and the same read in
 // the Julian calendar, ten days later.

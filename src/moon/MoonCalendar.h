@@ -10,6 +10,10 @@ namespace moon {
 // The English month name of 1..12 ("January" .. "December"); "" for any other number.
 QString MonthToName(runtime::Integer month);
 
+// 15 October 1582: from this day on DateToJD reads a date value in the Gregorian calendar, as the
+// date type, its weekday and its texts always do.
+constexpr runtime::DateValue kGregorianReformDate = -115858.0;
+
 // Date value to astronomical Julian day. Date values before 15 October 1582 are read as dates of
 // the Julian calendar with a fixed ten-day difference; the time of a negative date value counts
 // forward from its midnight.

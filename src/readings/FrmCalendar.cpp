@@ -76,8 +76,9 @@ FrmCalendar::FrmCalendar()
       MnuSal(MnuSalir), ui(std::make_unique<Ui::FrmCalendar>()) {
     ui->setupUi(this);
     setFixedSize(size());
-    // Only the days a date value holds can be read.
-    ui->Calendar1->setDateRange(runtime::firstDate(), runtime::lastDate());
+    // Before the reform the moon would read a day of the Julian calendar, ten days off the
+    // weekday, card and sign of the Gregorian day shown: only days where all agree are offered.
+    ui->Calendar1->setDateRange(runtime::toQDate(moon::kGregorianReformDate), runtime::lastDate());
     MnuAbout->setText(QStringLiteral("About"));
     MnuIr->setTitle(QStringLiteral("Ir a..."));
     MnuSal->setObjectName(QStringLiteral("MnuSal"));

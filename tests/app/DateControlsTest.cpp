@@ -1,5 +1,6 @@
 // Every date control of the program offers the days a date value holds, 1 January 100 to
-// 31 December 9999, or the narrower range its window keeps on purpose: the user's typing,
+// 31 December 9999, or the narrower range its window keeps on purpose (Another Day from the
+// calendar reform of 15 October 1582, the Biorhythms window 1900 to 2100): the user's typing,
 // arrows and keys reach either end of it and go no further.
 #include "app/Windows.h"
 #include "biorule/BioState.h"
@@ -80,7 +81,7 @@ struct DateControl {
 const QDate kFirstDay(100, 1, 1);
 const QDate kLastDay(9999, 12, 31);
 const DateControl kDateControls[] = {
-    {"FrmCalendar", "Calendar1", kFirstDay, kLastDay, anotherDay},
+    {"FrmCalendar", "Calendar1", QDate(1582, 10, 15), kLastDay, anotherDay},
     {"Frmoracle", "MonthView1", kFirstDay, kLastDay, oracle},
     {"frmBio", "DTPicker1", QDate(1900, 1, 1), QDate(2100, 12, 31), biorhythms},
     {"FormMod", "DTPicker1", kFirstDay, kLastDay, profileEditor},

@@ -11,6 +11,7 @@
 #include "shell/ProgramEnd.h"
 #include "shell/ShellState.h"
 #include "support/DateInput.h"
+#include "support/ErfaMoon.h"
 #include "support/FakeClock.h"
 #include "support/FakeShell.h"
 #include "support/FakeSoundPlayer.h"
@@ -619,12 +620,13 @@ TEST_F(FrmCalendarTest, MinimizeHidesIntoTheTrayAndExitEndsTheProgramSilently) {
     EXPECT_TRUE(sound.played.isEmpty());
 }
 
-// The calendar offers the days of the date type only: 1 January 100 to 31 December 9999.
-TEST_F(FrmCalendarTest, TypedYearsStayWithinTheDateType) {
+// The calendar offers the days from the calendar reform to the end of the date type: 15 October
+// 1582 to 31 December 9999, the days whose moon is read in the calendar the date is shown in.
+TEST_F(FrmCalendarTest, TypedYearsStayWithinTheDaysOffered) {
     const std::pair<const char*, const char*> cases[] = {
-        {"99", "Friday , July 1 of 2016"},     {"0", "Friday , July 1 of 2016"},
-        {"-50", "Friday , July 1 of 2016"},    {"100", "Thursday , July 1 of 100"},
-        {"9999", "Thursday , July 1 of 9999"}, {"10000", "Tuesday , July 1 of 1000"},
+        {"100", "Friday , July 1 of 2016"},    {"1581", "Friday , July 1 of 2016"},
+        {"-50", "Friday , July 1 of 2016"},    {"1583", "Friday , July 1 of 1583"},
+        {"9999", "Thursday , July 1 of 9999"}, {"10000", "Friday , July 1 of 2016"},
     };
     for (const auto& [typed, text] : cases) {
         FrmCalendar& w = open();
@@ -638,7 +640,7 @@ TEST_F(FrmCalendarTest, TypedYearsStayWithinTheDateType) {
     }
 }
 
-TEST_F(FrmCalendarTest, TheFirstAndLastDaysOfTheDateTypeReadWithTheirPhaseName) {
+TEST_F(FrmCalendarTest, TheFirstAndLastDaysOfferedReadWithTheirPhaseName) {
     struct Case {
         const char* year;
         const char* arrow; // toward the end of the range
@@ -647,7 +649,7 @@ TEST_F(FrmCalendarTest, TheFirstAndLastDaysOfTheDateTypeReadWithTheirPhaseName) 
         const char* text;
     };
     const Case cases[] = {
-        {"100", "qt_calendar_prevmonth", 1, QDate(100, 1, 1), "Friday , January 1 of 100"},
+        {"1582", "qt_calendar_prevmonth", 15, QDate(1582, 10, 15), "Friday , October 15 of 1582"},
         {"9999", "qt_calendar_nextmonth", 31, QDate(9999, 12, 31), "Friday , December 31 of 9999"},
     };
     for (const Case& c : cases) {
@@ -664,4 +666,34 @@ TEST_F(FrmCalendarTest, TheFirstAndLastDaysOfTheDateTypeReadWithTheirPhaseName) 
         EXPECT_TRUE(namedPhaseText(tip)) << c.text << ": " << tip.toStdString();
         reopen();
     }
+}
+
+// 15 October 1582 is the first day offered, and shows its own moon: at its noon the mean new moon
+// of 27 September (JD 2299142.73) is 18.3 days old, a waning gibbous moon. The days before it
+// cannot be chosen, by a click or by the keys.
+TEST_F(FrmCalendarTest, TheFirstDayOfferedShowsItsOwnMoonAndNoEarlierDayIsRead) {
+    FrmCalendar& w = open();
+    auto* calendar = control<QCalendarWidget>(w, "Calendar1");
+    ASSERT_TRUE(typeYear(calendar, "1582"));
+    ASSERT_EQ(calendar->monthShown(), 10) << "the first month offered";
+    ASSERT_TRUE(clickDay(calendar, 15));
+    ASSERT_EQ(dateText(w), "Friday , October 15 of 1582");
+    const QString tip = control(w, "ImgLuna")->toolTip();
+    const QRegularExpressionMatch waning =
+        QRegularExpression("^Waning Gibbous: (\\d+)\\.00% of New$").match(tip);
+    ASSERT_TRUE(waning.hasMatch()) << tip.toStdString();
+    // Noon in universal time, the test's zone; a few minutes of Delta T change nothing here.
+    const double dark = 100 - 100 * testing_support::erfaMoonIlluminatedFraction(2299161.0);
+    EXPECT_NEAR(waning.captured(1).toDouble(), dark, 1.0) << tip.toStdString();
+
+    for (const int day : {14, 5, 4, 1}) {
+        ASSERT_TRUE(clickDay(calendar, day));
+        EXPECT_EQ(calendar->selectedDate(), QDate(1582, 10, 15)) << day;
+        EXPECT_EQ(dateText(w), "Friday , October 15 of 1582") << day;
+        EXPECT_EQ(control(w, "ImgLuna")->toolTip(), tip) << day;
+    }
+    ASSERT_TRUE(testing_support::pressCalendarKeys(calendar, true, 3));
+    ASSERT_TRUE(clickMonthArrow(calendar, "qt_calendar_prevmonth", 2));
+    EXPECT_EQ(calendar->selectedDate(), QDate(1582, 10, 15));
+    EXPECT_EQ(calendar->monthShown(), 10);
 }
