@@ -11,8 +11,11 @@ QString autostartFile(const QString& name);
 
 // Writes the entry (creating the folder); the file is replaced atomically. False on failure.
 bool writeAutostart(const QString& name, const QString& programPath);
-// Deletes the entry; true also when there was none.
+// Deletes whatever stands at the entry's name, a folder excepted; true also when there was none.
 bool eraseAutostart(const QString& name);
+// Whether the entry will start the program at log-in: a regular file (or a link to one) at the
+// entry's name holding what writeAutostart writes for this program.
+bool autostartStarts(const QString& name, const QString& programPath);
 
 // The Exec= value that starts the program: the path quoted and escaped as desktop entries want.
 QString desktopExecValue(const QString& programPath);

@@ -11,7 +11,6 @@
 #include "shell/TaskBarPosition.h"
 #include "ui_FrmOptions.h"
 
-#include <QFileInfo>
 #include <QSignalBlocker>
 
 #include <array>
@@ -98,6 +97,8 @@ void FrmOptions::LeerIni() {
         ->setChecked(true);
     ui->CheckWin->setChecked(readKey(QStringLiteral("Iniciar con Windows")) ==
                              QStringLiteral("True"));
+    // Unchanged, the box ran no handler: it still shows what starts with the desktop.
+    showIniWin();
     ui->CheckMini->setChecked(readKey(QStringLiteral("Iniciar Minimizado")) ==
                               QStringLiteral("True"));
 
@@ -194,22 +195,26 @@ void FrmOptions::ComboBio_Click() {
     }
 }
 
-// The box, the setting and the entry say the same: the entry follows only a stored setting, and
-// a setting whose entry could not follow is put back to say whether an entry is there. Like
-// every failed write of this window, it is silent; the box shows what was stored.
+// The entry follows the stored setting, even where the setting itself cannot be written, and a
+// setting whose entry could not follow is put back to say whether an entry is there. The box
+// shows whether an entry really starts the program. Like every failed write of this window, it
+// is silent.
 void FrmOptions::CheckWin_Click() {
-    const bool on = ui->CheckWin->isChecked();
-    if (GuardarIniWin(checkedText(on, "True", "False")) && !(on ? WriteIniWin() : EraseIniWin())) {
-        const bool entry = QFileInfo::exists(platform::autostartFile(kRunValueName));
-        GuardarIniWin(checkedText(entry, "True", "False"));
+    GuardarIniWin(checkedText(ui->CheckWin->isChecked(), "True", "False"));
+    const bool stored = readKey(QStringLiteral("Iniciar con Windows")) == QStringLiteral("True");
+    if (!(stored ? WriteIniWin() : EraseIniWin())) {
+        GuardarIniWin(checkedText(startsWithTheDesktop(), "True", "False"));
     }
-    showStoredIniWin();
+    showIniWin();
 }
 
-void FrmOptions::showStoredIniWin() {
+bool FrmOptions::startsWithTheDesktop() {
+    return platform::autostartStarts(kRunValueName, runtime::programPath(kProgramName));
+}
+
+void FrmOptions::showIniWin() {
     const QSignalBlocker quiet(ui->CheckWin);
-    ui->CheckWin->setChecked(readKey(QStringLiteral("Iniciar con Windows")) ==
-                             QStringLiteral("True"));
+    ui->CheckWin->setChecked(startsWithTheDesktop());
 }
 
 void FrmOptions::CheckMini_Click() {

@@ -74,7 +74,8 @@ protected:
 private:
     void styleControls();
     void connectHandlers();
-    void showStoredIniWin();
+    static bool startsWithTheDesktop();
+    void showIniWin();
 
     std::unique_ptr<Ui::FrmOptions> ui;
 };

@@ -9,6 +9,7 @@
 #include "support/DrawnBoxes.h"
 #include "support/FakeScreen.h"
 #include "support/FullDisk.h"
+#include "support/NonFiles.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TempProgramFolder.h"
 
@@ -472,13 +473,13 @@ INSTANTIATE_TEST_SUITE_P(Refusals, WithWindowsWhenAWriteFails, testing::ValuesIn
 // Opening the window writes the entry again; an entry that cannot be rewritten is still there and
 // still starts the program, so the setting and the box stay on.
 TEST_F(FrmOptionsTest, OpeningWhereTheEntryCannotBeRewrittenKeepsWithWindowsOn) {
-    const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Velarcana\nExec=/old\n";
     for (const Refusal refusal : {Refusal::ConfigFolderFull, Refusal::AutostartFolderReadOnly}) {
         SCOPED_TRACE(int(refusal));
         settings("Iniciar con Windows=True\r\n");
-        QDir().mkpath(config.filePath("autostart"));
+        ASSERT_TRUE(platform::writeAutostart("Velarcana", folder.path() + "/Velarcana"));
         QFile file(config.filePath("autostart/Velarcana.desktop"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(entry) == entry.size());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray entry = file.readAll();
         file.close();
         Refused refused(refusal, folder.path(), config.path());
         if (!refused.holds()) {
@@ -494,3 +495,140 @@ TEST_F(FrmOptionsTest, OpeningWhereTheEntryCannotBeRewrittenKeepsWithWindowsOn) 
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
+
+namespace {
+
+// What stands at the autostart entry's name before the window opens.
+enum class AtTheName { Nothing, OwnEntry, OtherCopysEntry, Folder, Pipe, LinkToNothing, LinkAside };
+
+struct StartsAtLogInCase {
+    const char* name;
+    const char* stored; // "Iniciar con Windows" before
+    AtTheName atTheName;
+    bool settingsReadOnly;
+    bool autostartReadOnly;
+    bool onceOpened;    // the box as the window opens
+    bool afterTheClick; // and once clicked, and when the window opens again
+};
+
+const StartsAtLogInCase kStartsAtLogInCases[] = {
+    {"TrueEntryDeletedOutside", "True", AtTheName::Nothing, false, false, true, false},
+    {"TrueEntryDeletedSettingsReadOnly", "True", AtTheName::Nothing, true, false, true, true},
+    {"TrueEntryOfAnotherCopy", "True", AtTheName::OtherCopysEntry, false, false, true, false},
+    {"FalseOwnEntrySettingsReadOnly", "False", AtTheName::OwnEntry, true, false, true, false},
+    {"FalseNothingSettingsReadOnly", "False", AtTheName::Nothing, true, false, false, false},
+    {"TrueEntryAutostartReadOnly", "True", AtTheName::OwnEntry, false, true, true, true},
+    {"FalseNothingAutostartReadOnly", "False", AtTheName::Nothing, false, true, false, false},
+    {"TrueEntryDeletedBothReadOnly", "True", AtTheName::Nothing, true, true, false, false},
+    {"FalseFolderAtTheName", "False", AtTheName::Folder, false, false, false, false},
+    {"TrueFolderAtTheName", "True", AtTheName::Folder, false, false, false, false},
+    {"FalsePipeAtTheName", "False", AtTheName::Pipe, false, false, false, false},
+    {"FalseLinkToNothing", "False", AtTheName::LinkToNothing, false, false, false, false},
+    {"FalseLinkToAnEntryNotYetWritten", "False", AtTheName::LinkAside, false, false, false, true},
+};
+
+void PrintTo(const StartsAtLogInCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+} // namespace
+
+class WithWindowsShowsWhatStartsAtLogIn : public FrmOptionsTest,
+                                          public testing::WithParamInterface<StartsAtLogInCase> {
+protected:
+    QString entry() const { return config.filePath("autostart/Velarcana.desktop"); }
+    // Judged apart from the program: a regular file there, links followed, that starts this copy.
+    bool startsThisCopy() const {
+        QFile file(entry());
+        if (!QFileInfo(entry()).isFile() || !file.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        const QByteArray text = file.readAll();
+        return text.startsWith("[Desktop Entry]\n") &&
+               text.contains(("\nExec=\"" + folder.path() + "/Velarcana\"\n").toUtf8());
+    }
+    void putAtTheName(AtTheName what) {
+        QDir().mkpath(config.filePath("autostart"));
+        switch (what) {
+        case AtTheName::Nothing:
+            break;
+        case AtTheName::OwnEntry:
+            ASSERT_TRUE(platform::writeAutostart("Velarcana", folder.path() + "/Velarcana"));
+            break;
+        case AtTheName::OtherCopysEntry:
+            ASSERT_TRUE(platform::writeAutostart("Velarcana", "/opt/Velarcana/Velarcana"));
+            break;
+        case AtTheName::Folder:
+        case AtTheName::Pipe:
+            nonFile = std::make_unique<testing_support::NonFileAt>(
+                what == AtTheName::Folder ? testing_support::NonFile::Folder
+                                          : testing_support::NonFile::Pipe,
+                entry());
+            ASSERT_TRUE(nonFile->made());
+            break;
+        case AtTheName::LinkToNothing:
+            ASSERT_TRUE(QFile::link(config.filePath("gone/Velarcana.desktop"), entry()));
+            break;
+        case AtTheName::LinkAside:
+            QDir().mkpath(config.filePath("kept"));
+            ASSERT_TRUE(QFile::link(config.filePath("kept/Velarcana.desktop"), entry()));
+            break;
+        }
+    }
+    void clickTheBox(FrmOptions& w) {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        auto* box = control<QCheckBox>(w, "CheckWin");
+        testing_support::DrawnBoxes drawn;
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        EXPECT_TRUE(drawn.shown.empty()) << "a failure here is silent";
+    }
+    void reopen(FrmOptions& w) {
+        w.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::unique_ptr<testing_support::NonFileAt> nonFile;
+};
+
+// Whatever stands at the entry's name and whatever may not be written, the box says whether an
+// entry will start this copy of the program at log-in: as the window opens, once the user clicks
+// it, and when the window opens again.
+TEST_P(WithWindowsShowsWhatStartsAtLogIn, AsItOpensOnceClickedAndOpenedAgain) {
+    const StartsAtLogInCase& c = GetParam();
+    settings(QByteArray("Iniciar con Windows=") + c.stored + "\r\n");
+    putAtTheName(c.atTheName);
+    std::vector<std::unique_ptr<testing_support::ReadOnlyFolder>> readOnly;
+    if (c.settingsReadOnly) {
+        readOnly.push_back(std::make_unique<testing_support::ReadOnlyFolder>(
+            folder.path(), QStringList{"opciones.ini"}));
+    }
+    if (c.autostartReadOnly) {
+        readOnly.push_back(
+            std::make_unique<testing_support::ReadOnlyFolder>(config.filePath("autostart")));
+    }
+    for (const auto& refusal : readOnly) {
+        if (!refusal->holds()) {
+            GTEST_SKIP() << "this process writes through every permission";
+        }
+    }
+    const auto expectBox = [&](FrmOptions& w, bool on, const char* when) {
+        EXPECT_EQ(control<QCheckBox>(w, "CheckWin")->isChecked(), on) << when;
+        EXPECT_EQ(startsThisCopy(), on) << when;
+    };
+    FrmOptions& w = open();
+    expectBox(w, c.onceOpened, "opened");
+    clickTheBox(w);
+    expectBox(w, c.afterTheClick, "clicked");
+    reopen(w);
+    expectBox(open(), c.afterTheClick, "opened again");
+    if (nonFile) {
+        EXPECT_TRUE(nonFile->unchanged());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Setups, WithWindowsShowsWhatStartsAtLogIn,
+                         testing::ValuesIn(kStartsAtLogInCases),
+                         [](const testing::TestParamInfo<StartsAtLogInCase>& row) {
+                             return std::string(row.param.name);
+                         });
