@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using namespace platform;
 
 class Autostart : public testing::Test {
@@ -68,6 +71,33 @@ TEST_F(Autostart, TheEntryCarriesTheIconAndCommentOfTheMenuEntry) {
     for (const QString key : {"Icon", "Comment"}) {
         EXPECT_FALSE(entryValue(menu, key).isEmpty()) << key.toStdString();
         EXPECT_EQ(entryValue(text, key), entryValue(menu, key)) << key.toStdString();
+    }
+}
+
+// Only the entry as the program writes it for this path starts this program: the desktop's own
+// switch turned off, another path, or the entry cut short do not.
+TEST_F(Autostart, AnEntryStartsTheProgramOnlyAsItWasWrittenForIt) {
+    const QString program = "/opt/Velarcana/Velarcana";
+    const std::pair<const char*, std::function<void(QFile&)>> cases[] = {
+        {"turned off by the desktop", [](QFile& file) { file.write("Hidden=true\n"); }},
+        {"cut short", [](QFile& file) { file.resize(file.size() - 1); }},
+        {"of another path",
+         [](QFile& file) {
+             file.resize(0);
+             file.write(QByteArray("[Desktop Entry]\nExec=\"/srv/Velarcana\"\n"));
+         }},
+    };
+    ASSERT_FALSE(autostartStarts("Velarcana", program));
+    ASSERT_TRUE(writeAutostart("Velarcana", program));
+    EXPECT_TRUE(autostartStarts("Velarcana", program));
+    EXPECT_FALSE(autostartStarts("Velarcana", "/srv/Other/Velarcana"));
+    for (const auto& [what, change] : cases) {
+        ASSERT_TRUE(writeAutostart("Velarcana", program));
+        QFile file(entry());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite | QIODevice::Append));
+        change(file);
+        file.close();
+        EXPECT_FALSE(autostartStarts("Velarcana", program)) << what;
     }
 }
 
