@@ -23,8 +23,7 @@ if [ ! -f "$manifest" ] && ! { $purge && [ -d "$program_folder" ]; }; then
     exit 1
 fi
 # Started at log-in, the program that is taken out would be missing: its entry goes with it.
-if [ -f "$entry" ] && [ -f "$autostart_entry" ] &&
-    grep -qxF -- "$(grep -m1 '^Exec=' "$entry")" "$autostart_entry"; then
+if [ -f "$autostart_entry" ] && starts_program "$autostart_entry" "$program_folder/Velarcana"; then
     rm -f -- "$autostart_entry"
 fi
 if [ -f "$manifest" ]; then

@@ -15,6 +15,49 @@ config_home=${XDG_CONFIG_HOME:-}
 [[ $config_home == /* ]] || config_home=$HOME/.config
 autostart_entry=$config_home/autostart/Velarcana.desktop
 
+# exec_program <desktop entry>: the program its Exec line starts, as written there: the escapes of
+# the value undone, then the quoting of its first word.
+exec_program() {
+    local line value="" program="" c i
+    line=$(grep -m1 '^Exec=' -- "$1") || return 1
+    line=${line#Exec=}
+    for ((i = 0; i < ${#line}; i++)); do
+        c=${line:i:1}
+        if [ "$c" = "\\" ] && [ $((i + 1)) -lt ${#line} ]; then
+            i=$((i + 1))
+            c=${line:i:1}
+            case $c in
+            s) c=' ' ;;
+            t) c=$'\t' ;;
+            esac
+        fi
+        value+=$c
+    done
+    if [ "${value:0:1}" = '"' ]; then
+        for ((i = 1; i < ${#value}; i++)); do
+            c=${value:i:1}
+            [ "$c" = '"' ] && break
+            if [ "$c" = "\\" ]; then
+                i=$((i + 1))
+                c=${value:i:1}
+            fi
+            program+=$c
+        done
+    else
+        program=${value%%[ $'\t']*}
+    fi
+    printf '%s\n' "${program//%%/%}"
+}
+
+# starts_program <desktop entry> <program>: whether the entry starts that program, the two
+# paths compared with every link resolved (the program writes its path so, the installer as
+# it was given).
+starts_program() {
+    local started
+    started=$(exec_program "$1") && [ -n "$started" ] &&
+        [ "$(realpath -m -- "$started")" = "$(realpath -m -- "$2")" ]
+}
+
 # remove_installed: removes the installed files named on its input, one a line, and the folders
 # they leave empty up to the data folder. A path outside the data folder is left alone, whatever
 # the list says.
