@@ -28,6 +28,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextCharFormat>
 
 #include <array>
 
@@ -79,6 +80,7 @@ FrmCalendar::FrmCalendar()
     // Before the reform the moon would read a day of the Julian calendar, ten days off the
     // weekday, card and sign of the Gregorian day shown: only days where all agree are offered.
     ui->Calendar1->setDateRange(runtime::toQDate(moon::kGregorianReformDate), runtime::lastDate());
+    greyDaysBeforeTheFirst();
     MnuAbout->setText(QStringLiteral("About"));
     MnuIr->setTitle(QStringLiteral("Ir a..."));
     MnuSal->setObjectName(QStringLiteral("MnuSal"));
@@ -89,6 +91,17 @@ FrmCalendar::FrmCalendar()
 }
 
 FrmCalendar::~FrmCalendar() = default;
+
+// The calendar only shades the days of its first month that it does not offer: they are written
+// as the days of the months around it are, so that they do not look as if they could be chosen.
+void FrmCalendar::greyDaysBeforeTheFirst() {
+    const QDate first = ui->Calendar1->minimumDate();
+    QTextCharFormat notOffered;
+    notOffered.setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+    for (QDate day(first.year(), first.month(), 1); day < first; day = day.addDays(1)) {
+        ui->Calendar1->setDateTextFormat(day, notOffered);
+    }
+}
 
 void FrmCalendar::styleControls() {
     forms::applyLook(this, {{forms::Style::Text, {ui->LabelZod}},

@@ -63,6 +63,7 @@ protected:
 private:
     using shell::ModuleForm::UnloadAllForms;
 
+    void greyDaysBeforeTheFirst();
     void styleControls();
     void connectControls();
     void showDateText(runtime::DateValue chosen);

@@ -87,6 +87,28 @@ bool namedPhaseText(const QString& tip) {
            QStringList({"Full Moon", "New Moon", "First Quarter", "Last Quarter"}).contains(tip);
 }
 
+// The darkest colour in a rectangle of the picture: the text's own colour where it is written.
+QColor inkOf(const QImage& picture, const QRect& where) {
+    QColor darkest = Qt::white;
+    for (int y = where.top(); y <= where.bottom(); ++y) {
+        for (int x = where.left(); x <= where.right(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (pixel.lightness() < darkest.lightness()) {
+                darkest = pixel;
+            }
+        }
+    }
+    return darkest;
+}
+
+int colourDistance(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
+// Texts whose colours differ less than this are written alike.
+constexpr int kSameInk = 60;
+
 } // namespace
 
 class FrmCalendarTest : public testing::Test {
@@ -686,6 +708,13 @@ TEST_F(FrmCalendarTest, TheFirstDayOfferedShowsItsOwnMoonAndNoEarlierDayIsRead) 
     const double dark = 100 - 100 * testing_support::erfaMoonIlluminatedFraction(2299161.0);
     EXPECT_NEAR(waning.captured(1).toDouble(), dark, 1.0) << tip.toStdString();
 
+    // They look like the days of the months around: 4 October like 30 September, unlike 18.
+    const QImage drawn = calendar->grab().toImage();
+    const QColor notOffered = inkOf(drawn, testing_support::dayCell(calendar, 4));
+    EXPECT_LT(colourDistance(notOffered, inkOf(drawn, testing_support::dayCell(calendar, 30, -1))),
+              kSameInk);
+    EXPECT_GT(colourDistance(notOffered, inkOf(drawn, testing_support::dayCell(calendar, 18))),
+              kSameInk);
     for (const int day : {14, 5, 4, 1}) {
         ASSERT_TRUE(clickDay(calendar, day));
         EXPECT_EQ(calendar->selectedDate(), QDate(1582, 10, 15)) << day;

@@ -35,26 +35,41 @@ bool typeYear(QCalendarWidget* calendar, const QString& year) {
     return true;
 }
 
-bool clickDay(QCalendarWidget* calendar, int day) {
+QRect dayCell(QCalendarWidget* calendar, int day, int month) {
     auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
     if (view == nullptr) {
-        return false;
+        return {};
     }
     const QAbstractItemModel* days = view->model();
-    bool inMonth = false;
+    int monthOfCell = -1; // the shown month starts with the first 1, the next with the second
     for (int row = 0; row < days->rowCount(); ++row) {
         for (int column = 0; column < days->columnCount(); ++column) {
             const QModelIndex cell = days->index(row, column);
             const int number = cell.data().toInt();
-            inMonth = inMonth || number == 1;
-            if (inMonth && number == day) {
-                QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                                  view->visualRect(cell).center());
-                return true;
+            if (number == 0) {
+                continue; // the weekday names
+            }
+            if (number == 1) {
+                ++monthOfCell;
+            }
+            if (monthOfCell == month && number == day) {
+                return view->visualRect(cell).translated(
+                    view->viewport()->mapTo(calendar, QPoint()));
             }
         }
     }
-    return false;
+    return {};
+}
+
+bool clickDay(QCalendarWidget* calendar, int day) {
+    const QRect cell = dayCell(calendar, day);
+    if (cell.isEmpty()) {
+        return false;
+    }
+    QWidget* target = calendar->childAt(cell.center());
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier,
+                      target->mapFrom(calendar, cell.center()));
+    return true;
 }
 
 bool clickMonthArrow(QCalendarWidget* calendar, const char* arrow, int times) {

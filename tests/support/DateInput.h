@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QCalendarWidget;
@@ -12,6 +13,9 @@ namespace testing_support {
 // Types a year into the calendar: a click on the year opens its editor with the focus, the keys
 // go to the focused editor and Return closes it. False when the editor never has the focus.
 bool typeYear(QCalendarWidget* calendar, const QString& year);
+// The cell of a day on the calendar, in the calendar's own coordinates: of the month shown
+// (`month` 0), of the one before it (-1) or after it (1); empty when it shows no such day.
+QRect dayCell(QCalendarWidget* calendar, int day, int month = 0);
 // Clicks the day of the month the calendar shows: the first cell of that number after the
 // month's first day. False when the month shows no such day.
 bool clickDay(QCalendarWidget* calendar, int day);
