@@ -1,9 +1,6 @@
 #include "forms/UiPictures.h"
 
 #include <QImage>
-#include <QPainter>
-#include <QPixmapCache>
-#include <QWidget>
 
 namespace forms {
 
@@ -15,26 +12,6 @@ QPixmap uiPicture(const QString& name) {
 // the day, beside the copy that its control keeps.
 QPixmap pictureFile(const QString& path) {
     return QPixmap::fromImage(QImage(path));
-}
-
-void paintWindowPicture(QWidget* window, const QString& name) {
-    static const QColor kNightBlue(23, 29, 63);
-    QPainter painter(window);
-    const QString key =
-        QStringLiteral("velarcana-%1-%2x%3").arg(name).arg(window->width()).arg(window->height());
-    QPixmap stretched;
-    if (!QPixmapCache::find(key, &stretched)) {
-        const QPixmap picture = uiPicture(name);
-        if (!picture.isNull()) {
-            stretched = picture.scaled(window->size());
-            QPixmapCache::insert(key, stretched);
-        }
-    }
-    if (stretched.isNull()) {
-        painter.fillRect(window->rect(), kNightBlue);
-    } else {
-        painter.drawPixmap(0, 0, stretched);
-    }
 }
 
 QIcon programIcon() {

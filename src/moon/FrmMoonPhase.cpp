@@ -1,7 +1,7 @@
 #include "moon/FrmMoonPhase.h"
 
 #include "forms/Look.h"
-#include "forms/UiPictures.h"
+#include "forms/NightSky.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
 #include "moon/MoonPhase.h"
@@ -173,7 +173,7 @@ bool FrmMoonPhase::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmMoonPhase::paintEvent(QPaintEvent* event) {
     forms::Form::paintEvent(event);
-    forms::paintWindowPicture(this, forms::kPicToolTip);
+    forms::paintNightSky(this);
     QPainter painter(this);
     painter.setPen(QColor(0xe0, 0xb8, 0x4c));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -2,6 +2,7 @@
 
 #include "cards/CardRules.h"
 #include "forms/Look.h"
+#include "forms/NightSky.h"
 #include "forms/UiPictures.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonCycle.h"
@@ -387,7 +388,7 @@ bool FrmCalendar::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmCalendar::paintEvent(QPaintEvent* event) {
     shell::ModuleForm::paintEvent(event);
-    forms::paintWindowPicture(this, QStringLiteral("cardofday-background"));
+    forms::paintNightSky(this);
 }
 
 } // namespace readings

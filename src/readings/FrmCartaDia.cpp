@@ -7,6 +7,7 @@
 #include "forms/Forms.h"
 #include "forms/LoadGuard.h"
 #include "forms/Look.h"
+#include "forms/NightSky.h"
 #include "forms/UiPictures.h"
 #include "moon/FrmMoonPhase.h"
 #include "moon/MoonCalendar.h"
@@ -720,7 +721,7 @@ bool FrmCartaDia::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmCartaDia::paintEvent(QPaintEvent* event) {
     shell::ModuleForm::paintEvent(event);
-    forms::paintWindowPicture(this, QStringLiteral("cardofday-background"));
+    forms::paintNightSky(this);
 }
 
 } // namespace readings

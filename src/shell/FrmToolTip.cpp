@@ -3,7 +3,7 @@
 #include "biorule/BioState.h"
 #include "forms/Forms.h"
 #include "forms/Look.h"
-#include "forms/UiPictures.h"
+#include "forms/NightSky.h"
 #include "moon/MoonCalendar.h"
 #include "moon/MoonPhase.h"
 #include "platform/Pointer.h"
@@ -16,8 +16,6 @@
 #include "shell/ShellState.h"
 #include "shell/WeekdayPlanet.h"
 #include "ui_FrmToolTip.h"
-
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -129,7 +127,7 @@ void FrmToolTip::mouseMoveEvent(QMouseEvent* event) {
 
 void FrmToolTip::paintEvent(QPaintEvent* event) {
     forms::Form::paintEvent(event);
-    QPainter(this).drawPixmap(0, 0, forms::uiPicture(forms::kPicToolTip));
+    forms::paintNightSky(this);
 }
 
 } // namespace shell

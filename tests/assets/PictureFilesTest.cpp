@@ -150,8 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
                     UiPictureCase{"notif-short", {199, 120}},
                     UiPictureCase{"notif-medium", {199, 178}},
                     UiPictureCase{"notif-long", {199, 243}}, UiPictureCase{"notif-close", {13, 12}},
-                    UiPictureCase{"tooltip-background", {256, 107}},
-                    UiPictureCase{"cardofday-background", {640, 480}},
                     UiPictureCase{"biorhythms", {32, 32}}, UiPictureCase{"arrow-left", {16, 16}},
                     UiPictureCase{"arrow-right", {16, 16}}, UiPictureCase{"today", {24, 24}}),
     [](const testing::TestParamInfo<UiPictureCase>& param) {

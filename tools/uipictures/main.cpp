@@ -1,5 +1,5 @@
-// Draws the pictures of the windows (icons, buttons, arrows, notification and tooltip
-// backgrounds) as PNG files into a folder; the build compiles them into the resource library
+// Draws the pictures of the windows (icons, buttons, arrows, notification backgrounds) as PNG
+// files into a folder; the build compiles them into the resource library
 // velarcana_ui_resources, where the windows find them as ":/ui/<name>.png".
 #include "Canvas.h"
 #include "Emblem.h"
@@ -146,25 +146,6 @@ void closePicture(Canvas& c, QSizeF s) {
     c.painter().drawLine(QPointF(s.width() - 3.5, 3), QPointF(3.5, s.height() - 3));
 }
 
-void nightBackground(Canvas& c, QSizeF s) {
-    QLinearGradient sky(0, 0, 0, s.height());
-    sky.setColorAt(0, QColor(0x10, 0x16, 0x3a));
-    sky.setColorAt(1, QColor(0x2a, 0x22, 0x56));
-    c.painter().fillRect(QRectF(QPointF(0, 0), s), sky);
-    // A fixed pattern of faint stars.
-    c.painter().setPen(Qt::NoPen);
-    for (int i = 0; i < 60; ++i) {
-        const double x = std::fmod(i * 97.31, s.width());
-        const double y = std::fmod(i * 53.77 + i * i * 0.61, s.height());
-        c.painter().setBrush(QColor(255, 255, 255, 40 + (i * 37) % 90));
-        const double r = 0.4 + (i % 3) * 0.3;
-        c.painter().drawEllipse(QPointF(x, y), r, r);
-    }
-    c.painter().setPen(QPen(QColor(0xe0, 0xb8, 0x4c, 160), 1));
-    c.painter().setBrush(Qt::NoBrush);
-    c.painter().drawRect(QRectF(QPointF(0.5, 0.5), s - QSizeF(1, 1)));
-}
-
 void biorhythmButton(Canvas& c, QSizeF s) {
     button(c, s, QColor(0x22, 0x36, 0x70));
     const double w = s.width();
@@ -231,8 +212,6 @@ int main(int argc, char** argv) {
         {"notif-medium", {199, 178}, notificationBackground},
         {"notif-long", {199, 243}, notificationBackground},
         {"notif-close", {13, 12}, closePicture},
-        {"tooltip-background", {256, 107}, nightBackground},
-        {"cardofday-background", {640, 480}, nightBackground},
         {"biorhythms", {32, 32}, biorhythmButton},
         {"arrow-left", {16, 16}, [](Canvas& c, QSizeF s) { sideArrow(c, s, false); }},
         {"arrow-right", {16, 16}, [](Canvas& c, QSizeF s) { sideArrow(c, s, true); }},
