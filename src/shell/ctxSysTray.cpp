@@ -204,8 +204,8 @@ void ctxSysTray::TimerTooltip_Timer() {
         }
     }
     const QPoint pointer = platform::GetCursorPos();
-    if (iconLeft <= pointer.x() && pointer.x() <= iconRight && trayTop <= pointer.y() &&
-        pointer.y() <= trayBottom) {
+    if (iconLeft <= pointer.x() && pointer.x() < iconRight && trayTop <= pointer.y() &&
+        pointer.y() < trayBottom) {
         return;
     }
     s.tooltipVisible = false;

@@ -63,7 +63,8 @@ public:
     QTimer* TimerHostTip;
     void TimerHostTip_Timer();
 
-    // Bounds of the icon under the pointer (screen pixels), found by the hover probe.
+    // Bounds of the icon under the pointer (screen pixels), found by the hover probe; the right
+    // and bottom ones lie just past the icon.
     runtime::Long iconLeft = 0;
     runtime::Long iconRight = 0;
     runtime::Long trayTop = 0;

@@ -305,7 +305,7 @@ TEST_F(CtxSysTrayTest, TheIconsWholeRectangleIsTheHoverTarget) {
     EXPECT_TRUE(shellState().barraAbajo);
     ticks(5);
     EXPECT_EQ(balloons(), 1);
-    tray.setPointer(QPoint(1023, 790)); // past its right edge
+    tray.setPointer(QPoint(1022, 790)); // the first column past its right edge
     ticks(1);
     EXPECT_FALSE(control->TimerTooltip->isActive());
 

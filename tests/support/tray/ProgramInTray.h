@@ -26,8 +26,9 @@ namespace testing_support {
 
 // The program's own windows in this process, on the real tray layer, started as the program
 // starts them on a temporary program folder: the background window brings up the Numbers window
-// hidden in the tray, with the birth date set and no alerts. Boxes are answered and kept;
-// sounds, event sounds, tunes, the desktop and the time zone are fakes, the clock stands still.
+// hidden in the tray, with the birth date set (1 March 1980 at midnight) and no alerts. Boxes are
+// answered and kept; sounds, event sounds, tunes, the desktop and the time zone are fakes, the
+// clock stands still.
 class ProgramInTray {
 public:
     explicit ProgramInTray(runtime::DateValue now) : clock(now) {
@@ -45,6 +46,7 @@ public:
                                      "dulo Inicial=Numbers\r\n"
                                      "Iniciar Minimizado=True\r\nNivel Alertas=None\r\n");
         folder.write("bio.dat", "1,3,1980\r\n");
+        folder.write("horabio.dat", "0,0\r\n");
     }
     ~ProgramInTray() {
         forms::Forms::instance().reset();
